@@ -1,0 +1,99 @@
+#include "SavedGames.h"
+
+#include "FileIo.h"
+#include "Texts.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace pivo {
+namespace {
+
+constexpr std::string_view Extension = ".pvg";
+
+}  // namespace
+
+bool isValidGameName(std::string_view name) {
+    if (name == "." || name == "..") return false;
+    return std::none_of(name.begin(), name.end(), [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return c < 0x20 || c == 0x7f || c == '/' || c == '\\';
+    });
+}
+
+SavedGames::SavedGames(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+
+std::string SavedGames::folder() const { return programFolder_ + "games/"; }
+
+std::string SavedGames::pathOf(std::string_view name) const {
+    return folder() + std::string(name) + std::string(Extension);
+}
+
+bool SavedGames::exists(std::string_view name) const {
+    std::error_code error;
+    return isValidGameName(name) && fs::exists(pathOf(name), error);
+}
+
+std::vector<std::string> SavedGames::list() const {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder(), error), end; !error && it != end; it.increment(error)) {
+        const std::string file = it->path().filename().string();
+        if (file.size() > Extension.size() && file.ends_with(Extension))
+            names.push_back(file.substr(0, file.size() - Extension.size()));
+    }
+    return names;
+}
+
+bool SavedGames::createFolder() const {
+    std::error_code error;
+    fs::create_directory(folder(), error);
+    return !error;
+}
+
+void SavedGames::saveCurrentGame(Progress& progress, int languageFlag, GameDialogs& dialogs) const {
+    if (!progress.gameModified) return;
+    std::string name = progress.gameName;
+    const bool accepted = dialogs.askGameName(name);
+    if (accepted) progress.gameName = name;
+    if (!accepted || progress.gameName.empty()) {
+        progress.gameModified = false;
+        dialogs.updateCaption();
+        return;
+    }
+    const std::string& gameName = progress.gameName;
+    if (exists(gameName) && !dialogs.askYesNo(texts::overwriteQuestion(languageFlag, gameName))) return;
+    if (!isValidGameName(gameName) || !replaceFileAtomically(pathOf(gameName), progress.bytes())) {
+        dialogs.tell(texts::saveError(languageFlag, gameName));
+        return;
+    }
+    progress.gameModified = false;
+    dialogs.updateCaption();
+}
+
+bool SavedGames::loadGame(const std::string& name, Progress& progress, int languageFlag,
+                          GameDialogs& dialogs) const {
+    const auto bytes = isValidGameName(name) ? readFile(pathOf(name), StatusTableSize) : std::nullopt;
+    if (!bytes) {
+        dialogs.tell(texts::loadError(languageFlag, name));
+        progress.gameName.clear();
+        return false;
+    }
+    progress.assign(*bytes);
+    progress.gameModified = false;
+    return true;
+}
+
+void SavedGames::reopen(Progress& progress, int languageFlag, GameDialogs& dialogs) const {
+    progress.clear();
+    if (progress.gameName.empty()) return;
+    if (exists(progress.gameName))
+        loadGame(progress.gameName, progress, languageFlag, dialogs);
+    else
+        progress.gameName.clear();
+}
+
+}  // namespace pivo

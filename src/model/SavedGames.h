@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Progress.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pivo {
+
+/// What the save and load flows ask of the player; the window side fills it with its dialogs.
+class GameDialogs {
+public:
+    virtual ~GameDialogs() = default;
+    /// The save dialog: shows `name` for editing; true on OK, with `name` replaced by the edited text.
+    virtual bool askGameName(std::string& name) = 0;
+    /// A question with Yes and No (message kind 11); true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
+    /// A notice with one button (message kind 10).
+    virtual void tell(const std::string& text) = 0;
+    /// The game's name or saved state changed, so the caption must be rebuilt.
+    virtual void updateCaption() = 0;
+};
+
+/// Whether a game name can be a file name in the games folder: not "." or "..", no path separator,
+/// no NUL or other control character. The empty name is left to the flows (never saved).
+bool isValidGameName(std::string_view name);
+
+/// The saved games: `<ProgramFolder>games/<name>.pvg`, 3000 progress bytes each.
+class SavedGames {
+public:
+    explicit SavedGames(std::string programFolder);
+
+    std::string folder() const;
+    std::string pathOf(std::string_view name) const;
+    bool exists(std::string_view name) const;
+    /// Names of the saved games, in the order the file system lists them.
+    std::vector<std::string> list() const;
+    /// Creates the games folder when it is missing; false when it cannot.
+    bool createFolder() const;
+
+    /// Unsaved progress is offered for saving under a name; see the game's rules for every outcome.
+    void saveCurrentGame(Progress& progress, int languageFlag, GameDialogs& dialogs) const;
+    /// Reads a saved game into the progress; on failure tells why, empties the name, keeps the table.
+    bool loadGame(const std::string& name, Progress& progress, int languageFlag, GameDialogs& dialogs) const;
+    /// Start-up: the table is cleared and the named game reopened; a missing file forgets the name.
+    void reopen(Progress& progress, int languageFlag, GameDialogs& dialogs) const;
+
+private:
+    std::string programFolder_;
+};
+
+}  // namespace pivo
