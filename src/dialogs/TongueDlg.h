@@ -1,0 +1,32 @@
+#pragma once
+
+#include "GameState.h"
+
+#include <QDialog>
+
+namespace pivo {
+
+class ImageButton;
+
+/// The first-start question for the language: a flag button each for German and English. Its only
+/// effect is the language flag (1 German, 0 English). It sits in the middle of the screen.
+class TTongueDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTongueDlg(GameState& state, QWidget* parent = nullptr);
+
+    ImageButton* germanButton() const { return germanBtn_; }
+    ImageButton* englishButton() const { return englishBtn_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void choose(int languageFlag);
+
+    GameState& state_;
+    ImageButton* germanBtn_;
+    ImageButton* englishBtn_;
+};
+
+}  // namespace pivo
