@@ -1,0 +1,15 @@
+# Dumps a data file to source, builds the source again and fails unless the bytes are the same.
+# Run with -DTOOL=<pivo-catalogue> -DCATALOGUE=<file> -DWORK=<scratch folder> -P RoundTrip.cmake.
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${TOOL} dump ${CATALOGUE} OUTPUT_FILE ${WORK}/dumped.pvc RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "dump failed: ${result}")
+endif()
+execute_process(COMMAND ${TOOL} build ${WORK}/dumped.pvc -o ${WORK}/rebuilt.dat RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "build of the dump failed: ${result}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${CATALOGUE} ${WORK}/rebuilt.dat RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "dump then build does not reproduce ${CATALOGUE}")
+endif()

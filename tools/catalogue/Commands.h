@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace pivo::tool {
+
+// Each command prints its result to `out` and its problems to `err`, and returns the exit code.
+
+/// Compiles the sources in the given order into one data file; writes nothing when any has an error.
+int runBuild(const std::vector<std::string>& sources, const std::string& output, std::ostream& out, std::ostream& err);
+
+/// Prints the data file as catalogue source.
+int runDump(const std::string& file, std::ostream& out, std::ostream& err);
+
+/// Prints one line per problem of the data file and a summary; fails when any problem is an error.
+int runCheck(const std::string& file, std::ostream& out, std::ostream& err);
+
+}  // namespace pivo::tool
