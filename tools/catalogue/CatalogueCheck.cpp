@@ -63,10 +63,10 @@ public:
 
 private:
     void checkGeometry(const Placement& placement) {
+        // An overlapping figure needs fixing first; how it looks now says little about the result.
         if (!layableInSomeOrder(placement, grid_)) {
             add(Problem::TansOverlap, "no order of laying the tans down passes the fit test");
-            grid_.clear();
-            grid_.addPlacement(placement);
+            return;
         }
         const Silhouette silhouette(grid_);
         const auto [seen, fresh] = silhouettes_.try_emplace(silhouette.key(), index_);
