@@ -1,0 +1,136 @@
+// Feeds arbitrary bytes to the catalogue loader as a data file, then does with the entries what the game
+// does: builds silhouettes, lays tans, centres, writes back, navigates, inserts and deletes. Every rule the
+// rest of the game relies on is checked; a broken one aborts, so the fuzzer keeps the input.
+
+#include "Board.h"
+#include "Captions.h"
+#include "Catalogue.h"
+#include "CoverageGrid.h"
+#include "Navigation.h"
+#include "Progress.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+using namespace pivo;
+
+namespace {
+
+void require(bool rule) {
+    if (!rule) std::abort();
+}
+
+class SilentListener : public BoardListener {
+public:
+    void onBoardEvent(const BoardEvent&) override {}
+};
+
+// Counts, numbers within category and the unusable records agree with each other.
+void checkInvariants(const Catalogue& catalogue, bool freshlyLoaded) {
+    std::array<int, CategoryTotal> seen{};
+    int unusable = 0;
+    for (int i = 1; i <= catalogue.tangramCount(); ++i) {
+        const CatalogueEntry& e = catalogue.entry(i);
+        if (e.category == NoCategory) {
+            require(e.number == 0 && !catalogue.isPlayable(i));
+            ++unusable;
+            continue;
+        }
+        require(e.category >= 0 && e.category < CategoryTotal && catalogue.isPlayable(i));
+        require(isPlaceable(e.placement));
+        ++seen[e.category];
+        // Edits leave numbers as they were until the next load; only a load numbers them 1, 2, ...
+        if (freshlyLoaded) require(e.number == seen[e.category]);
+    }
+    int total = unusable;
+    for (int c = 0; c < CategoryTotal; ++c) {
+        require(catalogue.categoryCount(c) == seen[c]);
+        total += seen[c];
+    }
+    require(total == catalogue.tangramCount());
+}
+
+// What the board does with an entry: silhouette, every tan tested against the others, the centred copy.
+void layEntry(const Placement& placement) {
+    CoverageGrid silhouette;
+    silhouette.addPlacement(placement);
+    CoverageGrid grid = silhouette;
+    for (int tan = 1; tan <= TanCount; ++tan) {
+        grid.removeTan(tan, placement[tan - 1]);
+        (void)grid.fits(tan, placement[tan - 1]);
+        grid.addTan(tan, placement[tan - 1]);
+    }
+    require(grid == silhouette);
+    const Placement centred = centredPlacement(placement);
+    require(isPlaceable(centred));
+    CoverageGrid moved;
+    moved.addPlacement(centred);
+    require(moved.firstFilledCell().has_value() == silhouette.firstFilledCell().has_value());
+}
+
+void navigate(const Catalogue& catalogue, const Progress& progress, int category, int tangram) {
+    reconcilePosition(catalogue, category, tangram);
+    require(category >= 0 && category < CategoryTotal);
+    if (catalogue.tangramCount() == 0) return;
+    require(tangram >= 1 && tangram <= catalogue.tangramCount());
+    const int next = nextInCategory(catalogue, tangram, category);
+    const int previous = previousInCategory(catalogue, tangram, category);
+    require(next >= 1 && next <= catalogue.tangramCount());
+    require(previous >= 1 && previous <= catalogue.tangramCount());
+    if (const auto n = nextUnfinished(catalogue, progress, tangram, category))
+        require(catalogue.entry(*n).category == category && !progress.status(*n).finished());
+    if (const auto p = previousUnfinished(catalogue, progress, tangram, category))
+        require(catalogue.entry(*p).category == category && !progress.status(*p).finished());
+    for (int mode = 0; mode <= 3; ++mode) {
+        const GameState state{.languageFlag = mode % 2, .patternMode = mode, .currentCategory = category,
+                              .currentTangram = tangram};
+        (void)windowCaption(state, catalogue, progress);
+        (void)patternWindowTitle(state, catalogue, progress);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Catalogue catalogue;
+    const std::span<const std::uint8_t> bytes(data, size);
+    catalogue.loadRecords(bytes);
+
+    const std::size_t whole = std::min<std::size_t>(size / RecordSize, MaxTangrams);
+    require(catalogue.tangramCount() == static_cast<int>(whole));
+    checkInvariants(catalogue, true);
+
+    // Writing back without edits gives the file again, unusable records included.
+    const auto image = catalogue.records(false);
+    require(image.size() == whole * RecordSize && std::equal(image.begin(), image.end(), data));
+    require(catalogue.records(true).size() == image.size());
+
+    // The progress of a game is whatever the same bytes say, as a loaded saved game would be.
+    Progress progress;
+    progress.assign(bytes);
+    SilentListener listener;
+    Board board(catalogue, progress, listener);
+    for (int i = 1; i <= catalogue.tangramCount(); ++i) {
+        if (catalogue.isPlayable(i)) layEntry(catalogue.entry(i).placement);
+    }
+    const int pick = size > 0 ? data[0] * 256 + data[size - 1] : 0;
+    board.setUpTangram(pick % (catalogue.tangramCount() + 2));
+    board.takeTip();
+    (void)board.checkSolved();
+    navigate(catalogue, progress, size > 1 ? data[1] : 0, pick);
+
+    // The editor's changes keep counts and categories consistent; the catalogue never grows past its size.
+    if (catalogue.tangramCount() > 0) {
+        const int p = pick % catalogue.tangramCount() + 1;
+        const int category = data[0] % CategoryTotal;
+        const bool full = catalogue.tangramCount() == MaxTangrams;
+        require(catalogue.insertPattern(p, category, startPlacement()) != full);
+        checkInvariants(catalogue, false);
+        catalogue.deletePattern(p);
+        checkInvariants(catalogue, false);
+        if (!full) require(catalogue.records(false) == image);
+    }
+    return 0;
+}

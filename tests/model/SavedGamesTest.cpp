@@ -1,0 +1,405 @@
+// Saved games: the save and load flows with what they ask and tell, names that cannot be file names,
+// failed writes, and the games folder.
+
+#include "SavedGames.h"
+#include "Texts.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace pivo;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Plays the player: answers the save dialog and the overwrite question as told, and records every question.
+class ScriptedDialogs : public GameDialogs {
+public:
+    /// The name typed into the save dialog; none stands for Cancel.
+    std::optional<std::string> nameAnswer;
+    bool overwriteAnswer = false;
+
+    std::vector<std::string> namesShown;
+    std::vector<std::string> questions;
+    std::vector<std::string> notices;
+    int captionUpdates = 0;
+
+    bool askGameName(std::string& name) override {
+        namesShown.push_back(name);
+        if (nameAnswer) name = *nameAnswer;
+        return nameAnswer.has_value();
+    }
+    bool askYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return overwriteAnswer;
+    }
+    void tell(const std::string& text) override { notices.push_back(text); }
+    void updateCaption() override { ++captionUpdates; }
+};
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "pivo-test-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+void writeBytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every file and folder below `root` with its content, to see that nothing changed.
+std::map<fs::path, Bytes> snapshot(const fs::path& root) {
+    std::map<fs::path, Bytes> files;
+    for (const auto& item : fs::recursive_directory_iterator(root))
+        files[item.path()] = item.is_regular_file() ? readBytes(item.path()) : Bytes{};
+    return files;
+}
+
+Bytes countingBytes(std::size_t size) {
+    Bytes bytes(size);
+    for (std::size_t k = 0; k < size; ++k) bytes[k] = static_cast<std::uint8_t>(k * 7);
+    return bytes;
+}
+
+// Files may grow to `limit` bytes only while it lives: writes beyond fail as on a full drive, also as root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        const rlimit lowered{limit, previous_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+class SavedGamesFlow : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(games.createFolder()); }
+    fs::path gameFile(const std::string& name) const { return folder.path() / "games" / (name + ".pvg"); }
+    void modify() {
+        progress.assign(countingBytes(StatusTableSize));
+        progress.gameModified = true;
+    }
+
+    TempFolder folder;
+    SavedGames games{folder.path().string() + "/"};
+    Progress progress;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(SavedGamesFlow, SaveWritesAll3000BytesUnderTheNameGiven) {
+    // A modified game is named in the save dialog and written whole; then it counts as saved.
+    modify();
+    progress.gameName = "Alt";
+    dialogs.nameAnswer = "Sonntag";
+
+    games.saveCurrentGame(progress, 0, dialogs);
+
+    EXPECT_EQ(dialogs.namesShown, std::vector<std::string>{"Alt"});
+    EXPECT_EQ(readBytes(gameFile("Sonntag")), countingBytes(StatusTableSize));
+    EXPECT_EQ(progress.gameName, "Sonntag");
+    EXPECT_FALSE(progress.gameModified);
+    EXPECT_EQ(dialogs.captionUpdates, 1);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_TRUE(dialogs.notices.empty());
+    EXPECT_EQ(games.list(), std::vector<std::string>{"Sonntag"});
+}
+
+TEST_F(SavedGamesFlow, UnmodifiedGameIsNotOffered) {
+    // Without a change since the last save, load or new game nothing is asked or written.
+    games.saveCurrentGame(progress, 0, dialogs);
+    EXPECT_TRUE(dialogs.namesShown.empty());
+    EXPECT_TRUE(fs::is_empty(folder.path() / "games"));
+}
+
+TEST_F(SavedGamesFlow, EmptyNameOrCancelDropsTheOfferForGood) {
+    // An empty name or Cancel writes nothing and clears the change, so closing right after asks nothing.
+    modify();
+    dialogs.nameAnswer = "";
+    games.saveCurrentGame(progress, 0, dialogs);
+    EXPECT_FALSE(progress.gameModified);
+    EXPECT_EQ(dialogs.captionUpdates, 1);
+    games.saveCurrentGame(progress, 0, dialogs);
+    EXPECT_EQ(dialogs.namesShown.size(), 1u);
+
+    modify();
+    progress.gameName = "Alt";
+    dialogs.nameAnswer.reset();
+    games.saveCurrentGame(progress, 0, dialogs);
+    EXPECT_FALSE(progress.gameModified);
+    EXPECT_EQ(progress.gameName, "Alt");
+    EXPECT_TRUE(fs::is_empty(folder.path() / "games"));
+    EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(SavedGamesFlow, NoToOverwriteKeepsTheOldFileAndTheChangePending) {
+    // Answering No writes nothing and keeps the game modified, so the player is asked again later.
+    writeBytes(gameFile("Sonntag"), {1, 2, 3});
+    modify();
+    dialogs.nameAnswer = "Sonntag";
+
+    games.saveCurrentGame(progress, 0, dialogs);
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Game Sonntag already exists. Overwrite?"});
+    EXPECT_EQ(readBytes(gameFile("Sonntag")), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(progress.gameModified);
+    EXPECT_EQ(progress.gameName, "Sonntag");
+
+    games.saveCurrentGame(progress, 1, dialogs);
+    EXPECT_EQ(dialogs.namesShown, (std::vector<std::string>{"", "Sonntag"}));
+    EXPECT_EQ(dialogs.questions.back(), "Spiel Sonntag existiert bereits. Überschreiben?");
+    EXPECT_TRUE(progress.gameModified);
+}
+
+TEST_F(SavedGamesFlow, YesToOverwriteReplacesTheFile) {
+    // Yes writes the new progress over the old game.
+    writeBytes(gameFile("Sonntag"), Bytes(StatusTableSize + 10, 15));
+    modify();
+    dialogs.nameAnswer = "Sonntag";
+    dialogs.overwriteAnswer = true;
+
+    games.saveCurrentGame(progress, 0, dialogs);
+
+    EXPECT_EQ(readBytes(gameFile("Sonntag")), countingBytes(StatusTableSize));
+    EXPECT_FALSE(progress.gameModified);
+    EXPECT_EQ(snapshot(folder.path()).size(), 2u);
+}
+
+TEST_F(SavedGamesFlow, SaveWithoutGamesFolderIsReportedAndStaysPending) {
+    // A games folder that is missing (a read-only medium) gives the save error; the progress stays modified.
+    fs::remove(folder.path() / "games");
+    modify();
+    dialogs.nameAnswer = "Sonntag";
+
+    games.saveCurrentGame(progress, 0, dialogs);
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{
+                                   "An errorSave occured while saving game \"Sonntag\". Drive full or not writable."});
+    EXPECT_TRUE(progress.gameModified);
+    EXPECT_TRUE(fs::is_empty(folder.path()));
+
+    games.saveCurrentGame(progress, 1, dialogs);
+    EXPECT_EQ(dialogs.notices.back(),
+              "Fehler beim speichern von Spiel \"Sonntag\". Datenträger voll oder nicht beschreibbar.");
+    EXPECT_EQ(dialogs.captionUpdates, 0);
+}
+
+TEST_F(SavedGamesFlow, FailedOverwriteKeepsTheOldGameWhole) {
+    // A write that fails half-way (a full drive) leaves the game on disk as it was and no stray file.
+    const Bytes old(StatusTableSize, 9);
+    writeBytes(gameFile("Sonntag"), old);
+    modify();
+    dialogs.nameAnswer = "Sonntag";
+    dialogs.overwriteAnswer = true;
+    {
+        const FileSizeLimit driveFull(1000);
+        games.saveCurrentGame(progress, 0, dialogs);
+    }
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{texts::saveError(0, "Sonntag")});
+    EXPECT_TRUE(progress.gameModified);
+    EXPECT_EQ(readBytes(gameFile("Sonntag")), old);
+    EXPECT_EQ(snapshot(folder.path()).size(), 2u);
+}
+
+TEST_F(SavedGamesFlow, FolderStandingWhereTheGameShouldBeFailsTheSave) {
+    // A folder named like the game is neither replaced nor entered.
+    fs::create_directory(gameFile("Sonntag"));
+    writeBytes(gameFile("Sonntag") / "inside", {4});
+    modify();
+    dialogs.nameAnswer = "Sonntag";
+    dialogs.overwriteAnswer = true;
+    const auto before = snapshot(folder.path());
+
+    games.saveCurrentGame(progress, 0, dialogs);
+
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{texts::saveError(0, "Sonntag")});
+    EXPECT_TRUE(progress.gameModified);
+    EXPECT_EQ(snapshot(folder.path()), before);
+}
+
+TEST_F(SavedGamesFlow, LoadTakesTheFileAsItIs) {
+    // A short file fills the first positions and clears the rest; a long one gives its first 3000 bytes;
+    // any byte value is taken unchanged; the name is left to the caller.
+    progress.assign(Bytes(StatusTableSize, 11));
+    progress.gameName = "Kurz";
+    progress.gameModified = true;
+    const Bytes ten{0xff, 0x07, 0x10, 8, 15, 0, 1, 2, 3, 0x80};
+    writeBytes(gameFile("Kurz"), ten);
+
+    ASSERT_TRUE(games.loadGame("Kurz", progress, 0, dialogs));
+    Bytes expected = ten;
+    expected.resize(StatusTableSize);
+    EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), expected);
+    EXPECT_FALSE(progress.gameModified);
+    EXPECT_EQ(progress.gameName, "Kurz");
+
+    writeBytes(gameFile("Lang"), countingBytes(3500));
+    ASSERT_TRUE(games.loadGame("Lang", progress, 0, dialogs));
+    EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
+
+    writeBytes(gameFile("Leer"), {});
+    ASSERT_TRUE(games.loadGame("Leer", progress, 0, dialogs));
+    EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), Bytes(StatusTableSize, 0));
+    EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(SavedGamesFlow, LoadOfAMissingGameFailsAndKeepsTheTable) {
+    // The load error is shown, the name forgotten, the progress table left as it was.
+    modify();
+    progress.gameName = "Fehlt";
+
+    EXPECT_FALSE(games.loadGame("Fehlt", progress, 0, dialogs));
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"Error occured while loading file Fehlt"});
+    EXPECT_TRUE(progress.gameName.empty());
+    EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
+
+    fs::create_directory(gameFile("Ordner"));
+    EXPECT_FALSE(games.loadGame("Ordner", progress, 1, dialogs));
+    EXPECT_EQ(dialogs.notices.back(), "Fehler beim Laden des Spiels Ordner");
+}
+
+TEST_F(SavedGamesFlow, NamesThatAreNoFileNamesFailAndTouchNothing) {
+    // ".", "..", path separators, NUL and control characters: save and load fail with their messages even
+    // where a file of that path exists, and nothing in or outside the games folder is read or written.
+    const std::vector<std::string> names{".", "..", "a/b", "a\\b", "../outside", "/tmp/x", "tab\tname",
+                                         "line\nbreak", "\x01", "del\x7f", std::string("nul\0../outside", 14)};
+    writeBytes(folder.path() / "outside.pvg", {1, 1, 1});
+    writeBytes(gameFile(".."), {2});
+    writeBytes(gameFile("."), {3});
+    fs::create_directory(folder.path() / "games" / "a");
+    writeBytes(gameFile("a/b"), {4});
+    writeBytes(folder.path() / "games" / "nul", {5});
+    const auto before = snapshot(folder.path());
+
+    for (const std::string& name : names) {
+        for (int languageFlag : {0, 1}) {
+            SCOPED_TRACE(name);
+            ScriptedDialogs player;
+            modify();
+            progress.gameName = "Alt";
+            EXPECT_FALSE(games.loadGame(name, progress, languageFlag, player));
+            EXPECT_EQ(player.notices, std::vector<std::string>{texts::loadError(languageFlag, name)});
+            EXPECT_TRUE(progress.gameName.empty());
+            EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
+
+            player.notices.clear();
+            player.nameAnswer = name;
+            player.overwriteAnswer = true;
+            games.saveCurrentGame(progress, languageFlag, player);
+            EXPECT_EQ(player.notices, std::vector<std::string>{texts::saveError(languageFlag, name)});
+            EXPECT_TRUE(progress.gameModified);
+            EXPECT_FALSE(games.exists(name));
+        }
+    }
+    EXPECT_EQ(snapshot(folder.path()), before);
+    EXPECT_EQ(texts::saveError(0, "a/b"), "An errorSave occured while saving game \"a/b\". Drive full or not writable.");
+}
+
+TEST_F(SavedGamesFlow, UnusualButHarmlessNamesWork) {
+    // Spaces, umlauts, dots inside or three dots in a row are file names like any other.
+    for (const std::string name : {"Spiel 1", "Ärger", "a.b", "...", "-x", ".pvg"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(isValidGameName(name));
+        modify();
+        dialogs.nameAnswer = name;
+        games.saveCurrentGame(progress, 0, dialogs);
+        EXPECT_FALSE(progress.gameModified);
+        progress.clear();
+        EXPECT_TRUE(games.loadGame(name, progress, 0, dialogs));
+        EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
+    }
+    EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(SavedGamesFlow, NewGameLeavesTheSavedFileOnDisk) {
+    // The reset clears memory and forgets the name; the game saved before stays as it was.
+    modify();
+    dialogs.nameAnswer = "Sonntag";
+    games.saveCurrentGame(progress, 0, dialogs);
+
+    progress.resetForNewGame(StatusTableSize);
+
+    EXPECT_EQ(readBytes(gameFile("Sonntag")), countingBytes(StatusTableSize));
+    EXPECT_TRUE(progress.gameName.empty());
+    EXPECT_EQ(progress.status(1).value, 0);
+}
+
+TEST_F(SavedGamesFlow, ReopenLoadsTheNamedGameOrForgetsAMissingOneSilently) {
+    // At start the table is cleared; a game that exists is loaded under its name, a missing or unusable
+    // name is forgotten without a message.
+    writeBytes(gameFile("Sonntag"), {8, 9});
+    progress.assign(Bytes(StatusTableSize, 3));
+    progress.gameName = "Sonntag";
+    games.reopen(progress, 0, dialogs);
+    EXPECT_EQ(progress.gameName, "Sonntag");
+    EXPECT_EQ(progress.status(2).value, 9);
+    EXPECT_EQ(progress.status(3).value, 0);
+
+    for (const std::string name : {"Fehlt", "../Sonntag", ".."}) {
+        progress.assign(Bytes(StatusTableSize, 3));
+        progress.gameName = name;
+        games.reopen(progress, 0, dialogs);
+        EXPECT_TRUE(progress.gameName.empty()) << name;
+        EXPECT_EQ(progress.status(1).value, 0) << name;
+    }
+    EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(SavedGamesFlow, ListShowsSavedGamesOnly) {
+    // Only files ending in .pvg are games, named without the ending.
+    writeBytes(gameFile("Eins"), {});
+    writeBytes(gameFile("Zwei"), {});
+    writeBytes(folder.path() / "games" / "notiz.txt", {});
+    writeBytes(folder.path() / "games" / ".pvg", {});
+    auto names = games.list();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Eins", "Zwei"}));
+}
+
+TEST(SavedGamesFolder, IsCreatedOnlyInsideAnExistingProgramFolder) {
+    // The games folder is made when missing; a program folder that does not exist cannot get one.
+    TempFolder folder;
+    const SavedGames games(folder.path().string() + "/");
+    EXPECT_TRUE(games.createFolder());
+    EXPECT_TRUE(games.createFolder());
+    EXPECT_TRUE(fs::is_directory(folder.path() / "games"));
+    EXPECT_TRUE(games.list().empty());
+
+    const SavedGames nowhere((folder.path() / "missing").string() + "/");
+    EXPECT_FALSE(nowhere.createFolder());
+    EXPECT_TRUE(nowhere.list().empty());
+}
+
+}  // namespace
