@@ -1,15 +1,16 @@
 #pragma once
 
-#include "Board.h"
-#include "Catalogue.h"
 #include "GameState.h"
-#include "Progress.h"
 
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
 
 namespace pivo {
+
+class Board;
+class Catalogue;
+class Progress;
 
 /// Pixels per board unit of the pattern window for a pattern mode: small 2, medium 3, big 4. Mode 0
 /// (pattern on the board) gives the small scale; a mode beyond the big one gives the big one.

@@ -20,6 +20,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /// The choice is made with the flags only; no key closes the dialog without one.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void choose(int languageFlag);

@@ -40,8 +40,6 @@ private:
 
     GameState& state_;
     QWidget* mainWindow_;
-    int kind_ = 1;
-    bool twoButtons_ = false;
     QString customText_;
     QLabel* txt_;
     ImageButton* noBtn_;

@@ -1,0 +1,77 @@
+#include "YesNoDlg.h"
+
+#include "BitmapIndex.h"
+#include "DialogChrome.h"
+#include "DialogTexts.h"
+#include "Fonts.h"
+#include "ImageButton.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace pivo {
+
+TYesNoDlg::TYesNoDlg(GameState& state, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), state_(state), mainWindow_(mainWindow) {
+    const BitmapList& dlgs = TDlgResources::shared().dlgs();
+    setFixedSize(319, 158);
+    setFont(fonts::dialogDefault());
+    auto* background = new StonePanel(dlgs, bmp::LightStone, this);
+    background->setGeometry(rect());
+    auto* pan = new StonePanel(dlgs, bmp::DarkStone, background);
+    pan->setGeometry(11, 12, 298, 77);
+    txt_ = new QLabel(pan);
+    txt_->setGeometry(pan->rect().adjusted(5, 5, -5, -5));
+    txt_->setFont(fonts::arial(16, true));
+    txt_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    txt_->setAlignment(Qt::AlignCenter);
+    txt_->setWordWrap(true);
+    noBtn_ = new ImageButton(dlgs, ButtonFaces::pair(bmp::dlgs::Cross), background);
+    noBtn_->move(204, 100);
+    yesBtn_ = new ImageButton(dlgs, ButtonFaces::pair(bmp::dlgs::Tick), background);
+    yesBtn_->move(260, 100);
+    connect(noBtn_, &QAbstractButton::clicked, this, [this] { done(ResultNo); });
+    connect(yesBtn_, &QAbstractButton::clicked, this, [this] { done(ResultYes); });
+}
+
+int TYesNoDlg::ShowStockMessage(int kind) {
+    return showKind(kind);
+}
+
+int TYesNoDlg::ShowTextMessage(int kind, const QString& text) {
+    customText_ = text;
+    return showKind(kind);
+}
+
+int TYesNoDlg::showKind(int kind) {
+    // Every entry sets all that its kind needs, so nothing of an earlier message shows again.
+    const bool custom = kind == texts::KindNotice || kind == texts::KindQuestion;
+    txt_->setText(custom ? customText_ : QString::fromUtf8(texts::stockMessage(state_.languageFlag, kind)));
+    noBtn_->setVisible(texts::isQuestion(kind));
+    // Closed any other way (the program quitting under it), the answer is the cautious one.
+    return exec() == ResultYes ? ResultYes : ResultNo;
+}
+
+QString TYesNoDlg::messageText() const { return txt_->text(); }
+
+bool TYesNoDlg::noButtonShown() const { return !noBtn_->isHidden(); }
+
+void TYesNoDlg::showEvent(QShowEvent* event) {
+    placeOverMainWindow(this, mainWindow_);
+    QDialog::showEvent(event);
+}
+
+void TYesNoDlg::keyPressEvent(QKeyEvent* event) {
+    // Letters count in either case and for either language (Ja / Yes), with one button or two.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_J:
+    case Qt::Key_Y: done(ResultYes); break;
+    case Qt::Key_Escape:
+    case Qt::Key_N: done(ResultNo); break;
+    default: break;
+    }
+}
+
+}  // namespace pivo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QCursor>
+
+namespace pivo::cursors {
+
+/// Side of the board cursors and their hot spot on both axes.
+inline constexpr int CursorSize = 32;
+inline constexpr int HotSpot = 15;
+
+/// Two curved arrows around a centre mark: the pointer turns the lifted tan.
+QCursor turn();
+/// Four arrows pointing outward around a cross: the pointer moves the lifted tan.
+QCursor move();
+
+}  // namespace pivo::cursors
