@@ -291,8 +291,8 @@ QPixmap flags(bool german, Look look) {
             stripedFlag(p, {19, 17, 28, 16}, {Qt::black, Qt::red, QColor(255, 204, 0)});
             swissFlag(p, {5, 32, 16, 16});
         } else {
-            usFlag(p, {3, 6, 30, 18});
-            ukFlag(p, {16, 26, 30, 18});
+            usFlag(p, {2, 3, 36, 22});
+            ukFlag(p, {12, 25, 36, 22});
         }
     }
     return look == Look::Grey ? greyed(pixmap) : pixmap;
