@@ -68,7 +68,9 @@ QImage ContactSheet::render() const {
         painter.drawText(QRect(origin.x(), origin.y() + BoardHeight * l.scale, cellWidth, l.labelHeight),
                          Qt::AlignCenter, QString::fromStdString(playerLabel(e)));
     }
-    return sheet;
+    // Everything on the sheet is grey, and a whole catalogue at four bytes a pixel is too big for
+    // common image viewers to open.
+    return sheet.convertToFormat(QImage::Format_Grayscale8);
 }
 
 }  // namespace pivo::tool
