@@ -1,0 +1,16 @@
+#include "EffectPlayer.h"
+
+namespace pivo {
+
+EffectPlayer::EffectPlayer(const GameState& state, ClipDeck& clips) : state_(state), clips_(clips) {}
+
+void EffectPlayer::playSoundEffect(int effect) {
+    if (!state_.sound) return;
+    if (last_ >= 0) clips_.silence(last_);
+    last_ = -1;
+    if (effect < 1 || effect > ClipDeck::ClipCount) return;
+    last_ = effect - 1;
+    clips_.start(last_);
+}
+
+}  // namespace pivo

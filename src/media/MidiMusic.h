@@ -1,0 +1,43 @@
+#pragma once
+
+#include "FirstFrameWatch.h"
+#include "FluidSynthPlayer.h"
+#include "GameState.h"
+#include "Music.h"
+#include "MusicCycle.h"
+
+#include <string>
+
+namespace pivo {
+
+/// The game's background music: the MIDI files of the program folder through FluidSynth, and the
+/// sound and music switches behind the options dialog's buttons. The switches are `state.sound` and
+/// `state.music`. The synthesiser starts only after the first frame is on the screen, and only when
+/// music is on and a piece exists; without a SoundFont or audio output the game is silent and says
+/// nothing.
+class MidiMusic : public Music {
+public:
+    /// `state.programFolder` must be set before startMusicAtStartup(); `soundFont` is the instrument
+    /// file, by default FluidSynth's choice or the small Debian one.
+    explicit MidiMusic(GameState& state, std::string soundFont = FluidSynthPlayer::defaultSoundFont());
+
+    void startMusicAtStartup() override;
+    void musicKeepAlive() override;
+
+    /// The music button: off, or on with the next piece of the folder.
+    void toggleMusic() { cycle_.toggleMusic(); }
+    /// The sound button: flips the sound effects switch; plays nothing and cuts nothing off.
+    void toggleSound() { state_.sound = !state_.sound; }
+    /// A MIDI file was found at start-up; without one the options dialog disables the music button.
+    bool musicAvailable() const { return cycle_.musicAvailable(); }
+    /// The current piece's file name without folder, shown by the options dialog.
+    std::string currentMusicName() const { return cycle_.currentName(); }
+
+private:
+    GameState& state_;
+    FluidSynthPlayer player_;
+    MusicCycle cycle_;
+    FirstFrameWatch firstFrame_;
+};
+
+}  // namespace pivo
