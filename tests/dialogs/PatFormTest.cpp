@@ -1,0 +1,129 @@
+#include "Board.h"
+#include "Catalogue.h"
+#include "GameState.h"
+#include "PatForm.h"
+#include "Progress.h"
+
+#include <QImage>
+#include <QPolygon>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace pivo;
+
+namespace {
+
+class NoListener : public BoardListener {
+public:
+    void onBoardEvent(const BoardEvent&) override {}
+};
+
+// Twelve animals (category 1): tangram 12 is the twelfth of its category.
+class PatFormTest : public ::testing::Test {
+protected:
+    PatFormTest() {
+        std::vector<std::uint8_t> bytes;
+        for (int i = 0; i < 12; ++i) {
+            bytes.push_back(1);
+            for (const TanPlacement& tan : startPlacement()) bytes.insert(bytes.end(), {tan.x, tan.y, tan.orientation});
+        }
+        catalogue.loadRecords(bytes);
+        state.currentCategory = 1;
+        state.currentTangram = 12;
+        board.setUpTangram(12);
+    }
+
+    QString titleFor(int languageFlag, std::uint8_t status) {
+        state.languageFlag = languageFlag;
+        progress.setStatus(12, status);
+        window.refresh();
+        return window.windowTitle();
+    }
+
+    GameState state;
+    Catalogue catalogue;
+    Progress progress;
+    NoListener listener;
+    Board board{catalogue, progress, listener};
+    TPatForm window{state, catalogue, progress, board, QPoint(500, 50)};
+};
+
+}  // namespace
+
+// Small, medium and big windows are 241 x 160, 361 x 240 and 481 x 320; mode 0 keeps the small size.
+TEST_F(PatFormTest, SizePerMode) {
+    const QSize expected[] = {{241, 160}, {241, 160}, {361, 240}, {481, 320}};
+    for (int mode = 0; mode <= 3; ++mode) {
+        state.patternMode = mode;
+        window.showForMode();
+        EXPECT_EQ(window.size(), expected[mode]) << "mode " << mode;
+        EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "mode " << mode;
+    }
+}
+
+// A stored mode out of range never opens a window larger than the big one, nor smaller than the small.
+TEST_F(PatFormTest, OutOfRangeModeIsClamped) {
+    state.patternMode = 9;
+    window.showForMode();
+    EXPECT_EQ(window.size(), QSize(481, 320));
+    state.patternMode = -4;
+    window.showForMode();
+    EXPECT_EQ(window.size(), QSize(241, 160));
+    EXPECT_EQ(patternScale(1000000), 4);
+}
+
+// The title names category and number, then the finished state, with no blanks.
+TEST_F(PatFormTest, TitleInBothLanguages) {
+    EXPECT_EQ(titleFor(0, 0), QStringLiteral("Animals-12"));
+    EXPECT_EQ(titleFor(0, FinishedFlag), QStringLiteral("Animals-12(solved)"));
+    EXPECT_EQ(titleFor(1, FinishedFlag | 7), QStringLiteral("Tiere-12(aufgegeben)"));
+    EXPECT_EQ(titleFor(1, FinishedFlag | 4), QStringLiteral("Tiere-12(gelöst)"));
+    EXPECT_EQ(titleFor(0, FinishedFlag | 7), QStringLiteral("Animals-12(dropped)"));
+    EXPECT_EQ(titleFor(-1, FinishedFlag | 4), QStringLiteral("Animals-12(solved)"));
+}
+
+// A topmost tool window without close, minimise or maximise buttons, placed where the settings say.
+TEST_F(PatFormTest, WindowKind) {
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window.pos(), QPoint(500, 50));
+}
+
+// The silhouette is black on silver, each tan where its placement lies at the window's scale.
+TEST_F(PatFormTest, PaintsTheSilhouette) {
+    for (int mode = 1; mode <= 3; ++mode) {
+        state.patternMode = mode;
+        window.showForMode();
+        const QImage shot = window.grab().toImage();
+        const int k = mode + 1;
+        QList<QPolygon> tans;
+        for (int tan = 1; tan <= TanCount; ++tan) {
+            std::array<Point, 4> corners{};
+            const int count = tanPolygon(tan, (*board.pattern())[tan - 1], k, corners);
+            QPolygon polygon;
+            QPoint sum;
+            for (int i = 0; i < count; ++i) {
+                polygon << QPoint(corners[i].x, corners[i].y);
+                sum += polygon.back();
+            }
+            tans << polygon;
+            EXPECT_EQ(shot.pixel(sum / count), qRgb(0, 0, 0)) << "tan " << tan << " mode " << mode;
+        }
+        int silver = 0;
+        for (int y = 0; y < shot.height(); y += 3)
+            for (int x = 0; x < shot.width(); x += 3) {
+                bool inside = false;
+                for (const QPolygon& tan : tans) inside |= tan.boundingRect().adjusted(-1, -1, 1, 1).contains(x, y);
+                if (inside) continue;
+                EXPECT_EQ(shot.pixel(x, y), qRgb(192, 192, 192)) << x << "," << y;
+                ++silver;
+            }
+        EXPECT_GT(silver, 0);
+    }
+}
