@@ -55,20 +55,6 @@ TEST_F(Commands, BuildWritesNothingOnErrors) {
     EXPECT_FALSE(fs::exists(path("new.dat")));
 }
 
-// dump's output, written to a file and built, is the data file again.
-TEST_F(Commands, DumpThenBuildRoundTrip) {
-    std::vector<testing::Record> records = testing::validCatalogue();
-    records[0].category = 77;
-    std::vector<std::uint8_t> bytes = testing::imageOf(records);
-    bytes.insert(bytes.end(), {1, 2, 3});
-    ASSERT_TRUE(replaceFileAtomically(path("orig.dat"), bytes));
-    ASSERT_EQ(runDump(path("orig.dat"), out_, err_), ExitOk);
-    const std::string source = write("dumped.pvc", out_.str());
-    ASSERT_EQ(runBuild({source}, path("rebuilt.dat"), out_, err_), ExitOk) << err_.str();
-    EXPECT_EQ(read("rebuilt.dat"), bytes);
-    EXPECT_EQ(runDump(path("missing.dat"), out_, err_), ExitFailure);
-}
-
 // check fails on errors only, and always ends with its summary.
 TEST_F(Commands, CheckExitCodes) {
     std::vector<testing::Record> records = testing::validCatalogue();
