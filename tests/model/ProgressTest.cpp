@@ -52,7 +52,8 @@ TEST(ProgressTable, ShortSavedGameLeavesTheRestZero) {
 TEST(ProgressTable, LongSavedGameGivesItsFirst3000Bytes) {
     // Bytes after the 3000th are ignored.
     std::vector<std::uint8_t> oversized(3500);
-    for (std::size_t k = 0; k < oversized.size(); ++k) oversized[k] = static_cast<std::uint8_t>(k < 3000 ? k % 16 : 0xee);
+    for (std::size_t k = 0; k < oversized.size(); ++k)
+        oversized[k] = static_cast<std::uint8_t>(k < StatusTableSize ? k % 16 : 0xee);
     Progress progress;
     progress.assign(oversized);
     EXPECT_TRUE(std::equal(progress.bytes().begin(), progress.bytes().end(), oversized.begin()));

@@ -324,7 +324,8 @@ TEST_F(SavedGamesFlow, NamesThatAreNoFileNamesFailAndTouchNothing) {
         }
     }
     EXPECT_EQ(snapshot(folder.path()), before);
-    EXPECT_EQ(texts::saveError(0, "a/b"), "An errorSave occured while saving game \"a/b\". Drive full or not writable.");
+    EXPECT_EQ(texts::saveError(0, "a/b"),
+              "An errorSave occured while saving game \"a/b\". Drive full or not writable.");
 }
 
 TEST_F(SavedGamesFlow, UnusualButHarmlessNamesWork) {
