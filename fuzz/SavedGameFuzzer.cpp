@@ -41,13 +41,16 @@ private:
     std::string name_;
 };
 
+// One program folder for the whole run, removed when the fuzzer exits; the path itself is never destroyed,
+// so it outlives the static destructors that run before the exit handler.
 const fs::path& programFolder() {
-    static const fs::path folder = [] {
+    static const fs::path* const folder = [] {
         char pattern[] = "/tmp/pivo-fuzz-XXXXXX";
         require(::mkdtemp(pattern) != nullptr);
-        return fs::path(pattern);
+        std::atexit([] { fs::remove_all(programFolder()); });
+        return new fs::path(pattern);
     }();
-    return folder;
+    return *folder;
 }
 
 bool writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
