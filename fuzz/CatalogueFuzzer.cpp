@@ -19,6 +19,7 @@ using namespace pivo;
 namespace {
 
 constexpr int LaidEntries = 64;
+constexpr int PlayedEvents = 200;
 
 void require(bool rule) {
     if (!rule) std::abort();
@@ -72,6 +73,36 @@ void layEntry(const Placement& placement) {
     require(moved.firstFilledCell().has_value() == silhouette.firstFilledCell().has_value());
 }
 
+// The tans grid holds exactly the tans lying on the board, each of them inside it; the lifted one fits too.
+void checkBoard(const Board& board) {
+    CoverageGrid lying;
+    for (int tan = 1; tan <= TanCount; ++tan) {
+        const TanPlacement& at = board.tans()[tan - 1];
+        require(fitsBoard(tan, at.x, at.y, at.orientation));
+        if (tan != board.liftedTan()) lying.addTan(tan, at);
+    }
+    require(lying == board.tansGrid());
+}
+
+// The player at work on the board: every three bytes are a press or a move somewhere in or beside it.
+void play(Board& board, std::span<const std::uint8_t> bytes) {
+    const int unit = board.unitSize();
+    const int width = BoardWidth * unit;
+    const int height = BoardHeight * unit;
+    for (std::size_t k = 0; k + 2 < bytes.size() && k < 3 * PlayedEvents; k += 3) {
+        const int X = bytes[k + 1] * (width + 20) / 256 - 10;
+        const int Y = bytes[k + 2] * (height + 20) / 256 - 10;
+        switch (bytes[k] % 5) {
+            case 0: board.mouseDown(MouseButton::Left, X, Y); break;
+            case 1: board.mouseDown(MouseButton::Right, X, Y); break;
+            case 2: board.mouseMove(false, X, Y); break;
+            case 3: board.takeTip(); break;
+            default: board.mouseMove(true, X, Y); break;
+        }
+        checkBoard(board);
+    }
+}
+
 void navigate(const Catalogue& catalogue, const Progress& progress, int category, int tangram) {
     reconcilePosition(catalogue, category, tangram);
     require(category >= 0 && category < CategoryTotal);
@@ -121,8 +152,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             layEntry(catalogue.entry(i).placement);
     }
     const int pick = size > 0 ? data[0] * 256 + data[size - 1] : 0;
+    board.setUnitSize(size > 2 ? data[2] % 8 : 6);
     board.setUpTangram(pick % (catalogue.tangramCount() + 2));
-    board.takeTip();
+    checkBoard(board);
+    play(board, bytes);
     (void)board.checkSolved();
     navigate(catalogue, progress, size > 1 ? data[1] : 0, pick);
 
