@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Board.h"
+#include "Catalogue.h"
+#include "GameState.h"
+#include "GameWindows.h"
+#include "Progress.h"
+#include "SavedGames.h"
+
+#include <memory>
+
+namespace pivo {
+
+class TLoadGameDlg;
+class TPatForm;
+class TSaveGameDlg;
+class TTongueDlg;
+class TYesNoDlg;
+
+/// The game's real dialogs and pattern window behind the main window's GameWindows. The message
+/// dialog is made on first use, because the main window may have to tell something while it is still
+/// being created; the others are made in their turn by createWindows().
+class DialogWindows : public GameWindows {
+public:
+    explicit DialogWindows(GameState& state);
+    ~DialogWindows() override;
+
+    /// Creates the windows that follow the main window, in the game's order.
+    void createWindows(const Catalogue& catalogue, const Progress& progress, const Board& board,
+                       QPoint patternPosition, const SavedGames& savedGames);
+
+    void setMainWindow(QWidget* mainWindow) override;
+    int showStockMessage(int kind) override;
+    int showTextMessage(int kind, const QString& text) override;
+    void chooseLanguage() override;
+    bool askGameName(std::string& name) override;
+    bool pickGame(std::string& name) override;
+    void showPatternWindow(bool shown) override;
+    void refreshPatternWindow() override;
+    QPoint patternWindowPosition() const override;
+
+private:
+    TYesNoDlg& messageDialog();
+
+    GameState& state_;
+    QWidget* mainWindow_ = nullptr;
+    std::unique_ptr<TPatForm> patForm_;
+    std::unique_ptr<TYesNoDlg> yesNoDlg_;
+    std::unique_ptr<TTongueDlg> tongueDlg_;
+    std::unique_ptr<TSaveGameDlg> saveGameDlg_;
+    std::unique_ptr<TLoadGameDlg> loadGameDlg_;
+};
+
+}  // namespace pivo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Catalogue.h"
+#include "DialogWindows.h"
+#include "GameState.h"
+#include "EffectPlayer.h"
+#include "MidiMusic.h"
+#include "Progress.h"
+#include "QtSoundEffects.h"
+#include "Settings.h"
+#include "THookHelpSystem.h"
+
+#include <QSettings>
+
+#include <memory>
+#include <string>
+
+namespace pivo {
+
+class TMainForm;
+
+/// The whole game: its program-wide state, its settings store and its windows, created in order.
+class Game {
+public:
+    /// `programFolder` ends with a separator; `store` is the settings store the game reads and writes.
+    Game(std::string programFolder, std::unique_ptr<QSettings> store);
+    ~Game();
+
+    /// Creates the windows, the main window first. False when the game cannot run (it has said why).
+    bool start();
+    TMainForm& mainForm() { return *mainForm_; }
+
+    /// The folder of the running executable, with a trailing separator.
+    static std::string executableFolder();
+
+private:
+    GameState state_;
+    Catalogue catalogue_;
+    Progress progress_;
+    std::unique_ptr<QSettings> store_;
+    Settings settings_;
+    DialogWindows windows_;
+    QtSoundEffects clips_;
+    EffectPlayer sound_;
+    MidiMusic music_;
+    THookHelpSystem help_;
+    std::unique_ptr<TMainForm> mainForm_;
+};
+
+}  // namespace pivo

@@ -1,0 +1,12 @@
+#include "Game.h"
+#include "TMainForm.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    pivo::Game game(pivo::Game::executableFolder(), pivo::Settings::openUserStore());
+    if (!game.start()) return 1;
+    game.mainForm().show();
+    return app.exec();
+}

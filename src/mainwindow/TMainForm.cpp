@@ -1,0 +1,274 @@
+#include "TMainForm.h"
+
+#include "BitmapIndex.h"
+#include "BoardBox.h"
+#include "Captions.h"
+#include "DlgResources.h"
+#include "ImageButton.h"
+#include "Music.h"
+#include "Navigation.h"
+#include "RulesHelp.h"
+#include "Settings.h"
+#include "SoundEffects.h"
+#include "Texts.h"
+#include "ToolBox.h"
+#include "BoardColours.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace pivo {
+namespace {
+
+constexpr int NoticeKind = 10;
+constexpr int SolvedKind = 1;
+constexpr int QuitKind = 3;
+constexpr int Yes = 6;
+constexpr int MinimumWidth = 650;
+constexpr int MinimumHeight = 480;
+
+}  // namespace
+
+TMainForm::TMainForm(const MainFormContext& context)
+    : state_(context.state),
+      catalogue_(context.catalogue),
+      progress_(context.progress),
+      settings_(context.settings),
+      windows_(context.windows),
+      sound_(context.sound),
+      music_(context.music),
+      help_(context.help),
+      resources_(context.resources),
+      savedGames_(context.state.programFolder),
+      saveLoadDialogs_(context.windows, [this] { UpdateCaption(); }),
+      board_(context.catalogue, context.progress, *this) {
+    windows_.setMainWindow(this);
+    setWindowIcon(resources_.icon());
+    buildToolBar();
+    box_ = new BoardBox(board_, this);
+    connect(box_, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);
+    connect(box_, &BoardBox::mouseMove, this, &TMainForm::boxMouseMove);
+    timer1_.setInterval(1000);
+    connect(&timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    resize(DesignWidth, DesignHeight);
+    FormCreate();
+}
+
+void TMainForm::FormCreate() {
+    firstActivation_ = true;
+    settings_.readStartValues(state_);
+    progress_.clear();
+    // A program folder on a read-only medium never gets a games folder; saving there then fails
+    // with the save error, as it would on a full disk.
+    if (!QStorageInfo(QString::fromStdString(state_.programFolder)).isReadOnly()) savedGames_.createFolder();
+    if (!loadCatalogue()) return;
+    state_.currentTangram = settings_.level(catalogue_.tangramCount());
+    reconcilePosition(catalogue_, state_.currentCategory, state_.currentTangram);
+    progress_.gameName = settings_.game();
+    savedGames_.reopen(progress_, state_.languageFlag, saveLoadDialogs_);
+    progress_.gameModified = false;
+    board_.setUpTangram(state_.currentTangram);
+    button(ToolButton::Tip)->setEnabled(board_.tipEnabled());
+    music_.startMusicAtStartup();
+    state_.patternMode = settings_.patternMode();
+    box_->setSilhouetteShown(effectivePatternMode() == 0);
+    if (!restoreGeometry(settings_.mainWindowPlacement())) centreOnScreen();
+    timer1_.start();
+    started_ = true;
+}
+
+// The game cannot run without its figures, nor navigate a category that has none: either ends it.
+bool TMainForm::loadCatalogue() {
+    std::string problem;
+    if (!catalogue_.load(state_.programFolder + "pivo.dat")) {
+        problem = texts::missingCatalogue(state_.languageFlag);
+    } else if (const std::vector<int> empty = catalogue_.emptyCategories(); !empty.empty()) {
+        problem = texts::emptyCategory(state_.languageFlag, empty.front());
+    }
+    if (problem.empty()) return true;
+    windows_.showTextMessage(NoticeKind, QString::fromStdString(problem));
+    return false;
+}
+
+void TMainForm::buildToolBar() {
+    const TDlgResources& res = resources_;
+    const BitmapList& bmps = res.mainBitmaps();
+    toolPanel_ = new QWidget(this);
+    toolPanel_->setAutoFillBackground(true);
+    QPalette palette = toolPanel_->palette();
+    palette.setColor(QPalette::Window, colours::ToolBarMaroon);
+    toolPanel_->setPalette(palette);
+    toolBox_ = new ToolBox(bmps[bmp::mainwin::Background], state_.background, toolPanel_);
+
+    namespace m = bmp::mainwin;
+    addButton(ToolButton::NewGame, bmps, m::NewGame, m::NewGameLit, m::NewGame, m::NewGameGrey, {5, 6});
+    addButton(ToolButton::Load, bmps, m::Load, m::LoadLit, m::Load, m::LoadGrey, {58, 6});
+    addButton(ToolButton::Stat, bmps, m::Stat, m::StatLit, m::Stat, m::StatGrey, {111, 6});
+    addButton(ToolButton::Tip, bmps, m::Tip, m::TipLit, m::Tip, m::TipGrey, {164, 6});
+    addButton(ToolButton::Category, bmps, m::Category, m::CategoryLit, m::Category, m::Category, {217, 6});
+    addButton(ToolButton::Select, bmps, m::Select, m::SelectLit, m::Select, m::SelectGrey, {270, 6});
+    addButton(ToolButton::Up, bmps, m::Up, m::UpLit, m::UpLit, m::Up, {322, 6});
+    addButton(ToolButton::Dn, bmps, m::Down, m::DownLit, m::DownLit, m::Down, {322, 30});
+    addButton(ToolButton::UnsolvedUp, bmps, m::UnsolvedUp, m::UnsolvedUpLit, m::UnsolvedUpLit, m::UnsolvedUp,
+              {375, 6});
+    addButton(ToolButton::UnsolvedDn, bmps, m::UnsolvedDown, m::UnsolvedDownLit, m::UnsolvedDownLit,
+              m::UnsolvedDown, {375, 30});
+    const BitmapList& btns = res.btns();
+    namespace b = bmp::btns;
+    addButton(ToolButton::Option, btns, b::Options, b::OptionsLit, b::Options, b::Options, {0, 6});
+    addButton(ToolButton::Info, btns, b::Info, b::InfoLit, b::Info, b::Info, {0, 6});
+    addButton(ToolButton::Rules, btns, b::Rules, b::RulesLit, b::Rules, b::Rules, {0, 6});
+    addButton(ToolButton::Exit, btns, b::Exit, b::ExitLit, b::Exit, b::Exit, {0, 6});
+
+    connect(button(ToolButton::NewGame), &ImageButton::clicked, this, &TMainForm::NewgameBtnClick);
+    connect(button(ToolButton::Load), &ImageButton::clicked, this, &TMainForm::LoadBtnClick);
+    connect(button(ToolButton::Tip), &ImageButton::clicked, this, &TMainForm::TipBtnClick);
+    connect(button(ToolButton::Category), &ImageButton::mouseDown, this, &TMainForm::CategoryBtnMouseDown);
+    connect(button(ToolButton::Up), &ImageButton::clicked, this, &TMainForm::UpBtnClick);
+    connect(button(ToolButton::Dn), &ImageButton::clicked, this, &TMainForm::DnBtnClick);
+    connect(button(ToolButton::UnsolvedUp), &ImageButton::clicked, this, &TMainForm::UnsolvedUpBtnClick);
+    connect(button(ToolButton::UnsolvedDn), &ImageButton::clicked, this, &TMainForm::UnsolvedDnBtnClick);
+    connect(button(ToolButton::Rules), &ImageButton::clicked, this, &TMainForm::RulesBtnClick);
+    connect(button(ToolButton::Exit), &ImageButton::clicked, this, &TMainForm::ExitBtnClick);
+}
+
+ImageButton* TMainForm::addButton(ToolButton which, const std::vector<QPixmap>& list, int normal, int hover,
+                                  int pressed, int disabled, QPoint at) {
+    auto* button = new ImageButton(list, ButtonFaces{normal, hover, pressed, disabled}, toolBox_);
+    button->move(at);
+    buttons_[which] = button;
+    return button;
+}
+
+ImageButton* TMainForm::button(ToolButton which) const { return buttons_.at(which); }
+
+int TMainForm::effectivePatternMode() const { return std::clamp(state_.patternMode, 0, 3); }
+
+void TMainForm::applyPatternMode() {
+    box_->setSilhouetteShown(effectivePatternMode() == 0);
+    box_->repaintBoard();
+    windows_.showPatternWindow(effectivePatternMode() > 0);
+}
+
+void TMainForm::centreOnScreen() {
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - rect().center());
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Without a window manager a window may never become active; the first show then stands in for it.
+    if (firstActivation_) QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    // The smallest window is an outer size; the frame is known only once the window is shown.
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(MinimumWidth - frame.width(), MinimumHeight - frame.height());
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TMainForm::FormActivate() {
+    if (!firstActivation_) return;
+    firstActivation_ = false;
+    if (state_.languageFlag == -1) windows_.chooseLanguage();
+    UpdateHints();
+    applyPatternMode();
+}
+
+void TMainForm::resizeEvent(QResizeEvent*) { FormResize(); }
+
+void TMainForm::FormResize() {
+    const int cw = width();
+    const int ch = height();
+    const int th = ToolBox::Height;
+    toolPanel_->setGeometry(0, 0, cw, th);
+    toolBox_->setGeometry(0, 0, cw, th);
+    button(ToolButton::Exit)->move(cw - 52, 6);
+    button(ToolButton::Rules)->move(cw - 104, 6);
+    button(ToolButton::Info)->move(cw - 156, 6);
+    button(ToolButton::Option)->move(cw - 208, 6);
+    const int unit = std::max(1, std::min(cw / 123, (ch - th) / 83));
+    board_.setUnitSize(unit);
+    box_->setGeometry((cw - unit * 121) / 2, (ch - th - unit * 81) / 2 + th, unit * 121 + 1, unit * 81 + 1);
+    box_->repaintBoard();
+    update();
+}
+
+void TMainForm::paintEvent(QPaintEvent*) {
+    constexpr int tile = bmp::mainwin::BackgroundTile;
+    QPainter painter(this);
+    const QPixmap& sheet = resources_.mainBitmaps()[bmp::mainwin::Background];
+    const QRect source(0, backgroundRow(state_.background) * tile, tile, tile);
+    for (int i = 0; i <= width() / tile; ++i)
+        for (int j = 0; j <= height() / tile; ++j) painter.drawPixmap(QPoint(i * tile, j * tile), sheet, source);
+
+    // Frames as corner-to-corner boxes whose far corner is excluded.
+    const QRect b = box_->geometry();
+    const auto frame = [&](int x1, int y1, int x2, int y2) { painter.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); };
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 3));
+    frame(b.left() - 4, b.top() - 4, b.left() + b.width() + 4, b.top() + b.height() + 4);
+    painter.setPen(QPen(Qt::black, 1));
+    frame(b.left() - 7, b.top() - 7, b.left() + b.width() + 7, b.top() + b.height() + 7);
+    frame(b.left() - 1, b.top() - 1, b.left() + b.width() + 1, b.top() + b.height() + 1);
+    frame(0, ToolBox::Height, width(), height());
+}
+
+void TMainForm::boxMouseDown(Qt::MouseButton button, int x, int y) {
+    const MouseButton which = button == Qt::RightButton ? MouseButton::Right
+                              : button == Qt::LeftButton ? MouseButton::Left
+                                                         : MouseButton::Middle;
+    board_.mouseDown(which, x, y);
+}
+
+void TMainForm::boxMouseMove(bool leftButtonHeld, int x, int y) { board_.mouseMove(leftButtonHeld, x, y); }
+
+void TMainForm::onBoardEvent(const BoardEvent& event) {
+    using Kind = BoardEvent::Kind;
+    switch (event.kind) {
+        case Kind::DrawTan: box_->drawTan(event.tan, event.at, event.fill); break;
+        case Kind::DrawSilhouette: box_->drawSilhouette(); break;
+        case Kind::ToggleOutline: box_->outlineToggled(event.tan, event.at); break;
+        case Kind::Sound: sound_.playSoundEffect(event.value); break;
+        case Kind::SolvedMessage: windows_.showStockMessage(SolvedKind); break;
+        case Kind::RepaintPattern: windows_.refreshPatternWindow(); break;
+        case Kind::CaptionChanged: UpdateCaption(); break;
+        case Kind::CursorChanged:
+            box_->setCursor(event.cursor == BoardCursor::Move   ? resources_.moveCursor()
+                            : event.cursor == BoardCursor::Turn ? resources_.turnCursor()
+                                                                : QCursor(Qt::PointingHandCursor));
+            break;
+    }
+}
+
+void TMainForm::Timer1Timer() { music_.musicKeepAlive(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMainForm::FormCloseQuery() { return windows_.showStockMessage(QuitKind) == Yes; }
+
+void TMainForm::FormClose() {
+    help_.quit();
+    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
+    const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    settings_.writeClose(state_, progress_.gameName,
+                         normal ? std::optional<QSize>(frameGeometry().size()) : std::nullopt);
+    settings_.writePatternPosition(windows_.patternWindowPosition());
+    settings_.writeMainWindowPlacement(saveGeometry());
+    timer1_.stop();
+}
+
+}  // namespace pivo

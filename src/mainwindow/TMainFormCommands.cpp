@@ -1,0 +1,105 @@
+// The tool-bar commands of the main window, its caption and its hints.
+#include "TMainForm.h"
+
+#include "BoardBox.h"
+#include "Captions.h"
+#include "ImageButton.h"
+#include "Navigation.h"
+#include "RulesHelp.h"
+#include "Texts.h"
+
+namespace pivo {
+namespace {
+
+constexpr int NoticeKind = 10;
+constexpr int GiveUpKind = 4;
+constexpr int Yes = 6;
+constexpr int GermanRules = 1;
+constexpr int EnglishRules = 2;
+
+}  // namespace
+
+void TMainForm::UpdateCaption() {
+    GameState shown = state_;
+    shown.patternMode = effectivePatternMode();
+    setWindowTitle(QString::fromStdString(windowCaption(shown, catalogue_, progress_)));
+}
+
+void TMainForm::UpdateHints() {
+    for (ToolButton which : HintedButtons)
+        button(which)->setHint(QString::fromUtf8(texts::buttonHint(state_.languageFlag, which)));
+    UpdateCaption();
+}
+
+void TMainForm::showCurrentTangram() {
+    board_.setUpTangram(state_.currentTangram);
+    button(ToolButton::Tip)->setEnabled(board_.tipEnabled());
+    box_->repaintBoard();
+    windows_.refreshPatternWindow();
+    UpdateCaption();
+}
+
+void TMainForm::UpBtnClick() {
+    state_.currentTangram = nextInCategory(catalogue_, state_.currentTangram, state_.currentCategory);
+    showCurrentTangram();
+}
+
+void TMainForm::DnBtnClick() {
+    state_.currentTangram = previousInCategory(catalogue_, state_.currentTangram, state_.currentCategory);
+    showCurrentTangram();
+}
+
+void TMainForm::unsolvedStep(bool forward) {
+    const int current = state_.currentTangram;
+    const int category = state_.currentCategory;
+    const std::optional<int> found = forward ? nextUnfinished(catalogue_, progress_, current, category)
+                                             : previousUnfinished(catalogue_, progress_, current, category);
+    if (!found) {
+        windows_.showTextMessage(NoticeKind, QString::fromUtf8(texts::allSolved(state_.languageFlag)));
+        UpdateCaption();
+        return;
+    }
+    state_.currentTangram = *found;
+    showCurrentTangram();
+}
+
+void TMainForm::UnsolvedUpBtnClick() { unsolvedStep(true); }
+
+void TMainForm::UnsolvedDnBtnClick() { unsolvedStep(false); }
+
+void TMainForm::CategoryBtnMouseDown(Qt::MouseButton button) {
+    const CategoryStep step = button == Qt::LeftButton    ? CategoryStep::Next
+                              : button == Qt::RightButton ? CategoryStep::Previous
+                                                          : CategoryStep::Keep;
+    state_.currentCategory = steppedCategory(state_.currentCategory, step);
+    state_.currentTangram = catalogue_.firstOfCategory(state_.currentCategory);
+    showCurrentTangram();
+}
+
+void TMainForm::NewgameBtnClick() {
+    if (windows_.showStockMessage(GiveUpKind) != Yes) return;
+    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
+    progress_.resetForNewGame(catalogue_.tangramCount());
+    showCurrentTangram();
+}
+
+void TMainForm::LoadBtnClick() {
+    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
+    std::string name = progress_.gameName;
+    if (!windows_.pickGame(name)) return;
+    progress_.gameName = name;
+    if (!savedGames_.loadGame(name, progress_, state_.languageFlag, saveLoadDialogs_)) {
+        // The failed load forgot the name; the caption must not go on naming it.
+        UpdateCaption();
+        return;
+    }
+    showCurrentTangram();
+}
+
+void TMainForm::TipBtnClick() { board_.takeTip(); }
+
+void TMainForm::RulesBtnClick() { help_.open(texts::german(state_.languageFlag) ? GermanRules : EnglishRules); }
+
+void TMainForm::ExitBtnClick() { close(); }
+
+}  // namespace pivo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "GameWindows.h"
+#include "Music.h"
+#include "RulesHelp.h"
+#include "SoundEffects.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace pivo::testing {
+
+/// Hears the sound effects the game plays.
+class RecordingSound : public SoundEffects {
+public:
+    void playSoundEffect(int effect) override { played.push_back(effect); }
+    std::vector<int> played;
+};
+
+class RecordingMusic : public Music {
+public:
+    void startMusicAtStartup() override { ++starts; }
+    void musicKeepAlive() override { ++keepAlives; }
+    int starts = 0;
+    int keepAlives = 0;
+};
+
+class RecordingHelp : public RulesHelp {
+public:
+    void open(int context) override { opened.push_back(context); }
+    void quit() override { ++quits; }
+    std::vector<int> opened;
+    int quits = 0;
+};
+
+/// A message the player was shown, and whether it asked (two buttons) or told (one).
+struct ShownMessage {
+    int kind = 0;
+    QString text;
+};
+
+/// Stands in for the dialogs and the pattern window: records what the player was shown and answers
+/// from a script (Yes to every question unless told otherwise).
+class ScriptedWindows : public GameWindows {
+public:
+    void setMainWindow(QWidget* window) override { mainWindow = window; }
+    int showStockMessage(int kind) override { return answer(kind, {}); }
+    int showTextMessage(int kind, const QString& text) override { return answer(kind, text); }
+    void chooseLanguage() override;
+    bool askGameName(std::string& name) override;
+    bool pickGame(std::string& name) override;
+    void showPatternWindow(bool shown) override { patternShown = shown; }
+    void refreshPatternWindow() override { ++patternRefreshes; }
+    QPoint patternWindowPosition() const override { return patternPosition; }
+
+    /// The kinds of every message shown, in order.
+    std::vector<int> kinds() const;
+
+    QWidget* mainWindow = nullptr;
+    std::vector<ShownMessage> messages;
+    std::deque<int> answers;
+    int languageChoice = 0;
+    int languageQuestions = 0;
+    std::deque<std::string> gameNames;
+    std::deque<std::string> pickedGames;
+    int gameNameQuestions = 0;
+    bool patternShown = false;
+    int patternRefreshes = 0;
+    QPoint patternPosition{640, 120};
+    /// The language flag as the language dialog sets it.
+    int* languageFlag = nullptr;
+
+private:
+    int answer(int kind, const QString& text);
+};
+
+}  // namespace pivo::testing

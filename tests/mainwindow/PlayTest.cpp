@@ -1,0 +1,163 @@
+#include "TestGame.h"
+
+#include "BoardBox.h"
+#include "DlgResources.h"
+#include "ImageButton.h"
+
+#include <gtest/gtest.h>
+
+namespace pivo::testing {
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Green(0, 255, 0);
+const QColor Red(255, 0, 0);
+const QColor Silver(192, 192, 192);
+const QColor SilhouetteGrey(160, 160, 160);
+// Yellow laid in XOR over the silver board.
+const QColor OutlineOverSilver(192 ^ 255, 192 ^ 255, 192 ^ 0);
+
+class Play : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.store("tongue", "0");
+        game.store("patmode", "0");
+        game.start();
+    }
+
+    // Whether some pixel of the board shows the lifted outline over silver.
+    bool outlineVisible() {
+        const QImage screen = game.screen();
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                if (screen.pixelColor(x, y) == OutlineOverSilver) return true;
+        return false;
+    }
+
+    TestGame game;
+};
+
+// A figure laid tan by tan with the mouse, anywhere on the board, solves the tangram: green, tune, notice.
+TEST_F(Play, LayingTheWholeFigureSolvesIt) {
+    ASSERT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.screen().pixelColor(game.pixelIn(1, convexSquare()[0], GrabZone::Move)), SilhouetteGrey);
+    // Laid three units left of the silhouette: the check compares shapes, not places.
+    for (int tan = 1; tan <= TanCount; ++tan) {
+        TanPlacement target = convexSquare()[tan - 1];
+        target.x -= 3;
+        game.lay(tan, target);
+        ASSERT_EQ(game.board().tans()[tan - 1], target) << "tan " << tan;
+        ASSERT_EQ(game.board().liftedTan(), 0) << "tan " << tan;
+        if (tan < TanCount) {
+            ASSERT_EQ(game.board().playState(), PlayState::Playing);
+        }
+    }
+    EXPECT_EQ(game.board().playState(), PlayState::Solved);
+    for (int tan = 1; tan <= TanCount; ++tan) EXPECT_EQ(game.colourOfTan(tan), Green) << "tan " << tan;
+    EXPECT_EQ(game.sound.played.back(), SolvedSound);
+    ASSERT_EQ(game.windows.kinds(), std::vector<int>{1});
+    EXPECT_TRUE(game.progress.status(1).finished());
+    EXPECT_TRUE(game.progress.gameModified);
+    EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Humans - Tangram: 1 (solved)");
+    // Every sound of handling a tan was heard on the way.
+    for (int effect : {PickUpSound, PutDownSound, TurnSound, MoveSound})
+        EXPECT_NE(std::find(game.sound.played.begin(), game.sound.played.end(), effect), game.sound.played.end())
+            << "effect " << effect;
+    // A solved board ignores the mouse.
+    game.click(Qt::LeftButton, game.pixelIn(1, game.board().tans()[0], GrabZone::Move));
+    EXPECT_EQ(game.board().liftedTan(), 0);
+}
+
+// A lifted tan is shown only as an outline; put down on a lying tan it is refused and stays lifted.
+TEST_F(Play, PutDownOnALyingTanIsRefused) {
+    const TanPlacement square = game.board().tans()[5];
+    const QPoint grab = game.pixelIn(6, square, GrabZone::Move);
+    game.press(Qt::LeftButton, grab);
+    ASSERT_EQ(game.board().liftedTan(), 6);
+    EXPECT_EQ(game.sound.played, std::vector<int>{PickUpSound});
+    EXPECT_EQ(game.screen().pixelColor(grab), Silver);
+    EXPECT_TRUE(outlineVisible());
+
+    // Onto the large triangle in the top left corner.
+    const TanPlacement large = game.board().tans()[3];
+    game.dragTo(grab + QPoint(large.x + 2 - square.x, large.y + 2 - square.y) * game.unit());
+    game.release(grab);
+    const TanPlacement over = game.board().tans()[5];
+    ASSERT_NE(over, square);
+    game.click(Qt::LeftButton, game.emptyPixel());
+    EXPECT_EQ(game.sound.played.back(), RefusedSound);
+    EXPECT_EQ(game.board().liftedTan(), 6);
+    EXPECT_EQ(game.board().tans()[5], over);
+    EXPECT_TRUE(outlineVisible());
+
+    // Back where it came from it goes down, black again, and the outline is gone.
+    const QPoint at = game.pixelIn(6, over, GrabZone::Move);
+    game.press(Qt::LeftButton, at);
+    game.dragTo(at + QPoint(square.x - over.x, square.y - over.y) * game.unit());
+    game.click(Qt::LeftButton, game.emptyPixel());
+    EXPECT_EQ(game.sound.played.back(), PutDownSound);
+    EXPECT_EQ(game.board().liftedTan(), 0);
+    EXPECT_EQ(game.colourOfTan(6), Black);
+    EXPECT_FALSE(outlineVisible());
+}
+
+// The cursor over a lifted tan shows whether a drag moves it or turns it; beside it the hand.
+TEST_F(Play, CursorFollowsTheZonesOfTheLiftedTan) {
+    const TanPlacement large = game.board().tans()[3];
+    game.press(Qt::LeftButton, game.pixelIn(4, large, GrabZone::Move));
+    const QImage moveShape = TDlgResources::shared().moveCursor().pixmap().toImage();
+    const QImage turnShape = TDlgResources::shared().turnCursor().pixmap().toImage();
+    ASSERT_NE(moveShape, turnShape);
+
+    game.hover(game.pixelIn(4, large, GrabZone::Turn));
+    EXPECT_EQ(game.form().box()->cursor().pixmap().toImage(), turnShape);
+    game.hover(game.pixelIn(4, large, GrabZone::Move));
+    EXPECT_EQ(game.form().box()->cursor().pixmap().toImage(), moveShape);
+    game.hover(game.emptyPixel());
+    EXPECT_EQ(game.form().box()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// Each tip lays one more tan of the solution; the seventh gives the tangram up, red and frozen.
+TEST_F(Play, TipsLeadToTheGivenUpState) {
+    ImageButton* tip = game.form().button(ToolButton::Tip);
+    ASSERT_TRUE(tip->isEnabled());
+    for (int level = 1; level <= 6; ++level) {
+        tip->click();
+        EXPECT_EQ(game.progress.status(1).tipLevel(), level);
+        EXPECT_EQ(game.board().tans()[level - 1], convexSquare()[level - 1]);
+        EXPECT_EQ(game.colourOfTan(level), Black);
+    }
+    EXPECT_EQ(game.board().tans()[6], startPlacement()[6]);
+    tip->click();
+    EXPECT_EQ(game.progress.status(1).value, 15);
+    EXPECT_EQ(game.board().playState(), PlayState::GivenUp);
+    for (int tan = 1; tan <= TanCount; ++tan) EXPECT_EQ(game.colourOfTan(tan), Red) << "tan " << tan;
+    EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Humans - Tangram: 1 (dropped)");
+    EXPECT_TRUE(game.sound.played.empty());
+    EXPECT_TRUE(game.progress.gameModified);
+
+    tip->click();
+    EXPECT_EQ(game.progress.status(1).value, 15);
+    game.click(Qt::LeftButton, game.pixelIn(1, game.board().tans()[0], GrabZone::Move));
+    EXPECT_EQ(game.board().liftedTan(), 0);
+
+    // Set up again, a finished tangram waits on the start places with the tip button disabled.
+    game.form().UpBtnClick();
+    game.form().DnBtnClick();
+    EXPECT_EQ(game.board().tans(), startPlacement());
+    EXPECT_FALSE(tip->isEnabled());
+}
+
+// With a pattern window the board shows no silhouette, only the tans on silver.
+TEST(PlayWithPatternWindow, BoardShowsNoSilhouette) {
+    TestGame game;
+    game.store("tongue", "0");
+    game.store("patmode", "1");
+    game.start();
+    EXPECT_TRUE(game.windows.patternShown);
+    EXPECT_EQ(game.screen().pixelColor(game.pixelIn(1, convexSquare()[0], GrabZone::Move)), Silver);
+    EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1");
+}
+
+}  // namespace
+}  // namespace pivo::testing
