@@ -328,6 +328,20 @@ TEST_F(SavedGamesFlow, NamesThatAreNoFileNamesFailAndTouchNothing) {
               "An errorSave occured while saving game \"a/b\". Drive full or not writable.");
 }
 
+TEST_F(SavedGamesFlow, NameTooLongForTheFileSystemFailsWithTheMessages) {
+    // A name the file system cannot store is a failed save and a failed load, never a reported success.
+    const std::string name(300, 'x');
+    modify();
+    dialogs.nameAnswer = name;
+    games.saveCurrentGame(progress, 0, dialogs);
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{texts::saveError(0, name)});
+    EXPECT_TRUE(progress.gameModified);
+
+    EXPECT_FALSE(games.loadGame(name, progress, 0, dialogs));
+    EXPECT_EQ(dialogs.notices.back(), texts::loadError(0, name));
+    EXPECT_TRUE(fs::is_empty(folder.path() / "games"));
+}
+
 TEST_F(SavedGamesFlow, UnusualButHarmlessNamesWork) {
     // Spaces, umlauts, dots inside or three dots in a row are file names like any other.
     for (const std::string name : {"Spiel 1", "Ärger", "a.b", "...", "-x", ".pvg"}) {
