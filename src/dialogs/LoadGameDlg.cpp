@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include <algorithm>
+
 namespace pivo {
 namespace {
 
@@ -26,6 +28,8 @@ protected:
 };
 
 constexpr int ItemHeight = 19;
+constexpr int QuestionWidth = 270;
+constexpr int QuestionMaxWidth = 333 - 8 - StonePanel::EdgeWidth;
 
 }  // namespace
 
@@ -39,7 +43,7 @@ TLoadGameDlg::TLoadGameDlg(GameState& state, const SavedGames& games, QWidget* m
     auto* inner = new StonePanel(dlgs, bmp::DarkStone, background);
     inner->setGeometry(12, 12, 333, 333);
     whatLabel_ = new QLabel(inner);
-    whatLabel_->setGeometry(8, 12, 270, 19);
+    whatLabel_->setGeometry(8, 12, QuestionWidth, 19);
     whatLabel_->setFont(fonts::arial(16, true));
     whatLabel_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     nameList_ = new NameList(inner);
@@ -76,6 +80,8 @@ void TLoadGameDlg::fillList() {
         nameList_->addItem(QString::fromUtf8(texts::noGameLine(lang)));
     for (int row = 0; row < nameList_->count(); ++row) nameList_->item(row)->setSizeHint({0, ItemHeight});
     whatLabel_->setText(QString::fromUtf8(texts::loadQuestion(lang)));
+    // The question may run a little past its designed width; it has room up to the panel's edge.
+    whatLabel_->resize(std::clamp(whatLabel_->sizeHint().width(), QuestionWidth, QuestionMaxWidth), whatLabel_->height());
     cancelBtn_->setHint(QString::fromUtf8(texts::loadCancelHint(lang)));
 }
 

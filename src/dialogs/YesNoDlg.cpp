@@ -6,10 +6,31 @@
 #include "Fonts.h"
 #include "ImageButton.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 
 namespace pivo {
+namespace {
+
+constexpr int TextPixels = 16;
+constexpr int SmallestTextPixels = 9;
+
+// The panel has room for three lines of the message font; a longer message steps the font down
+// until it fits, rather than losing its first and last lines.
+void fitText(QLabel* label, const QString& text) {
+    QFont font = fonts::arial(TextPixels, true);
+    while (font.pixelSize() > SmallestTextPixels) {
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), label->size()),
+                                                             Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (needed.height() <= label->height() && needed.width() <= label->width()) break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
+}  // namespace
 
 TYesNoDlg::TYesNoDlg(GameState& state, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), state_(state), mainWindow_(mainWindow) {
@@ -22,7 +43,6 @@ TYesNoDlg::TYesNoDlg(GameState& state, QWidget* mainWindow)
     pan->setGeometry(11, 12, 298, 77);
     txt_ = new QLabel(pan);
     txt_->setGeometry(pan->rect().adjusted(5, 5, -5, -5));
-    txt_->setFont(fonts::arial(16, true));
     txt_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     txt_->setAlignment(Qt::AlignCenter);
     txt_->setWordWrap(true);
@@ -46,7 +66,7 @@ int TYesNoDlg::ShowTextMessage(int kind, const QString& text) {
 int TYesNoDlg::showKind(int kind) {
     // Every entry sets all that its kind needs, so nothing of an earlier message shows again.
     const bool custom = kind == texts::KindNotice || kind == texts::KindQuestion;
-    txt_->setText(custom ? customText_ : QString::fromUtf8(texts::stockMessage(state_.languageFlag, kind)));
+    fitText(txt_, custom ? customText_ : QString::fromUtf8(texts::stockMessage(state_.languageFlag, kind)));
     noBtn_->setVisible(texts::isQuestion(kind));
     // Closed any other way (the program quitting under it), the answer is the cautious one.
     return exec() == ResultYes ? ResultYes : ResultNo;

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +118,9 @@ TEST_F(LoadGameDlgTest, TextsInBothLanguages) {
     whenOpen([&] { QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton); });
     dlg.pick(name);
     EXPECT_EQ(dlg.question(), QStringLiteral("Welches Spiel soll geladen werden?"));
+    // The question shows whole even where it runs past its designed width.
+    const QLabel* label = dlg.findChild<QLabel*>();
+    EXPECT_GE(label->width(), label->sizeHint().width());
     EXPECT_EQ(dlg.cancelButton()->toolTip(), QStringLiteral("Kein Spiel laden"));
     state.languageFlag = 0;
     whenOpen([&] { QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton); });

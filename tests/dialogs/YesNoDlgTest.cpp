@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "YesNoDlg.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
 
@@ -130,21 +131,31 @@ TEST_F(YesNoDlgTest, TextKindsAndTheirButtons) {
     EXPECT_EQ(seen.text, QStringLiteral("Hurrah, you did it!"));
 }
 
-// A long text wraps inside the panel instead of running out of it.
-TEST_F(YesNoDlgTest, LongTextWraps) {
-    QString text;
-    for (int i = 0; i < 12; ++i) text += QStringLiteral("wordy ");
-    int textHeight = 0;
-    int panelWidth = 0;
-    whenOpen([&] {
-        const QLabel* label = dlg.findChild<QLabel*>();
-        textHeight = label->heightForWidth(label->width());
-        panelWidth = label->width();
-        QTest::keyClick(&dlg, Qt::Key_Return);
-    });
-    dlg.ShowTextMessage(10, text);
-    EXPECT_LE(panelWidth, 298);
-    EXPECT_GT(textHeight, QFontMetrics(dlg.findChild<QLabel*>()->font()).height() * 2);
+// A long text wraps inside the panel; one too long for three lines gets a smaller font, not cut lines.
+TEST_F(YesNoDlgTest, LongTextFitsThePanel) {
+    const auto fits = [this](const QString& text, int* pixels) {
+        bool inside = false;
+        whenOpen([&] {
+            const QLabel* label = dlg.findChild<QLabel*>();
+            *pixels = label->font().pixelSize();
+            const QRect needed = QFontMetrics(label->font())
+                                     .boundingRect(QRect(QPoint(), label->size()), Qt::AlignCenter | Qt::TextWordWrap, text);
+            inside = needed.height() <= label->height() && label->width() <= 298;
+            QTest::keyClick(&dlg, Qt::Key_Return);
+        });
+        dlg.ShowTextMessage(10, text);
+        return inside;
+    };
+    int pixels = 0;
+    EXPECT_TRUE(fits(QStringLiteral("Game summer could not be saved!"), &pixels));
+    EXPECT_EQ(pixels, 16);
+    QString longText;
+    for (int i = 0; i < 24; ++i) longText += QStringLiteral("wordy ");
+    EXPECT_TRUE(fits(longText, &pixels));
+    EXPECT_LT(pixels, 16);
+    // The next short message is back at the full size.
+    EXPECT_TRUE(fits(QStringLiteral("Hurrah"), &pixels));
+    EXPECT_EQ(pixels, 16);
 }
 
 // The dialog is borderless, 319 x 158, and placed over a visible main window by the placement rule.
