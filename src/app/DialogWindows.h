@@ -29,6 +29,9 @@ public:
     void createWindows(const Catalogue& catalogue, const Progress& progress, const Board& board,
                        QPoint patternPosition, const SavedGames& savedGames);
 
+    /// The pattern window, once created.
+    TPatForm* patternWindow() const { return patForm_.get(); }
+
     void setMainWindow(QWidget* mainWindow) override;
     int showStockMessage(int kind) override;
     int showTextMessage(int kind, const QString& text) override;

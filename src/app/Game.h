@@ -39,12 +39,13 @@ private:
     Progress progress_;
     std::unique_ptr<QSettings> store_;
     Settings settings_;
+    // The main window outlives the dialogs, which are its children.
+    std::unique_ptr<TMainForm> mainForm_;
     DialogWindows windows_;
     QtSoundEffects clips_;
     EffectPlayer sound_;
     MidiMusic music_;
     THookHelpSystem help_;
-    std::unique_ptr<TMainForm> mainForm_;
 };
 
 }  // namespace pivo

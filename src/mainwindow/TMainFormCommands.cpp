@@ -96,7 +96,11 @@ void TMainForm::LoadBtnClick() {
     showCurrentTangram();
 }
 
-void TMainForm::TipBtnClick() { board_.takeTip(); }
+// The pattern window's title tells the tangram's state, which the seventh tip changes.
+void TMainForm::TipBtnClick() {
+    board_.takeTip();
+    windows_.refreshPatternWindow();
+}
 
 void TMainForm::RulesBtnClick() { help_.open(texts::german(state_.languageFlag) ? GermanRules : EnglishRules); }
 

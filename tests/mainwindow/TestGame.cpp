@@ -42,7 +42,8 @@ std::vector<std::uint8_t> smallCatalogue() {
     return bytes;
 }
 
-TestGame::TestGame() {
+TestGame::TestGame(bool realDialogs) {
+    if (realDialogs) realWindows = std::make_unique<DialogWindows>(state);
     folder_ = dir_.path().toStdString() + "/";
     store_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
     settings_ = std::make_unique<Settings>(*store_);
@@ -51,7 +52,8 @@ TestGame::TestGame() {
     writeCatalogue(smallCatalogue());
 }
 
-TestGame::~TestGame() = default;
+// The dialogs are children of the main window, so they go first.
+TestGame::~TestGame() { realWindows.reset(); }
 
 void TestGame::writeCatalogue(const std::vector<std::uint8_t>& bytes) {
     QFile file(QString::fromStdString(folder_ + "pivo.dat"));
@@ -72,16 +74,24 @@ QString TestGame::stored(const QString& key) const {
 }
 
 bool TestGame::create() {
-    form_ = std::make_unique<TMainForm>(MainFormContext{state, catalogue, progress, *settings_, windows, sound,
-                                                        music, help, TDlgResources::shared()});
+    form_ = std::make_unique<TMainForm>(MainFormContext{state, catalogue, progress, *settings_, windowsInUse(),
+                                                        sound, music, help, TDlgResources::shared()});
+    if (form_->started() && realWindows)
+        realWindows->createWindows(catalogue, progress, form_->board(), settings_->patternPosition(),
+                                   form_->savedGames());
     return form_->started();
 }
 
 void TestGame::start() {
     create();
     form_->show();
-    form_->activateWindow();
-    if (!QTest::qWaitForWindowActive(form_.get())) form_->activateWindow();
+    // The first activation runs from the event loop once the window is shown.
+    if (QTest::qWaitForWindowExposed(form_.get())) QApplication::processEvents();
+}
+
+GameWindows& TestGame::windowsInUse() {
+    if (realWindows) return *realWindows;
+    return windows;
 }
 
 bool TestGame::close() { return form_->close(); }

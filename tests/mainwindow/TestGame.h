@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogWindows.h"
 #include "Doubles.h"
 
 #include "Catalogue.h"
@@ -33,7 +34,8 @@ std::vector<std::uint8_t> smallCatalogue();
 /// window with recording stand-ins for the dialogs, sound, music and help.
 class TestGame {
 public:
-    TestGame();
+    /// With `realDialogs` the game's own dialogs and pattern window answer instead of the script.
+    explicit TestGame(bool realDialogs = false);
     ~TestGame();
 
     std::string folder() const { return folder_; }
@@ -86,8 +88,12 @@ public:
     RecordingMusic music;
     RecordingHelp help;
     ScriptedWindows windows;
+    /// The game's own windows, when asked for.
+    std::unique_ptr<DialogWindows> realWindows;
 
 private:
+    GameWindows& windowsInUse();
+
     QTemporaryDir dir_;
     std::string folder_;
     std::unique_ptr<QSettings> store_;
