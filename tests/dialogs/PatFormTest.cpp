@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "CatalogueFixture.h"
 #include "Catalogue.h"
 #include "GameState.h"
 #include "PatForm.h"
@@ -9,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
 
 using namespace pivo;
 
@@ -24,12 +24,7 @@ public:
 class PatFormTest : public ::testing::Test {
 protected:
     PatFormTest() {
-        std::vector<std::uint8_t> bytes;
-        for (int i = 0; i < 12; ++i) {
-            bytes.push_back(1);
-            for (const TanPlacement& tan : startPlacement()) bytes.insert(bytes.end(), {tan.x, tan.y, tan.orientation});
-        }
-        catalogue.loadRecords(bytes);
+        fillCatalogue(catalogue, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         state.currentCategory = 1;
         state.currentTangram = 12;
         board.setUpTangram(12);

@@ -1,0 +1,103 @@
+#include "StatDlg.h"
+
+#include "BitmapIndex.h"
+#include "DialogChrome.h"
+#include "Fonts.h"
+#include "Gauge.h"
+#include "ImageButton.h"
+#include "TipLevelBar.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace pivo {
+namespace {
+
+QLabel* whiteLabel(const char* name, QRect geometry, const QFont& font, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+TStatDlg::TStatDlg(GameState& state, const Catalogue& catalogue, const Progress& progress, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
+      state_(state),
+      catalogue_(catalogue),
+      progress_(progress),
+      mainWindow_(mainWindow) {
+    const BitmapList& bmps = TDlgResources::shared().statBitmaps();
+    setFixedSize(544, 416);
+    setFont(fonts::dialogDefault());
+    auto* background = new StonePanel(bmps, bmp::LightStone, this);
+    background->setGeometry(rect());
+    auto* logo = new LogoLabel(bmps, background);
+    logo->setGeometry(0, 12, 105, 77);
+    auto* progLabel = new RaisedLabel(QStringLiteral("Pivolet"), fonts::arial(37, true), true, background);
+    progLabel->setGeometry(12, 119, 53, 281);
+    auto* versionLabel = new RaisedLabel(QStringLiteral("Version  V3.1"), fonts::arial(16, true), false, background);
+    versionLabel->setGeometry(56, 130, 21, 266);
+    auto* okBtn = new ImageButton(bmps, ButtonFaces::pair(bmp::stat::Tick), background);
+    okBtn->move(484, 355);
+    connect(okBtn, &QAbstractButton::clicked, this, &QDialog::accept);
+
+    auto* p7 = new StonePanel(bmps, bmp::DarkStone, background);
+    p7->setGeometry(116, 12, 417, 333);
+    titleLabel_ = whiteLabel("TitleLabel", {11, 8, 346, 29}, fonts::arial(19, true), p7);
+    catLabel_ = whiteLabel("CatLabel", {11, 36, 394, 29}, fonts::arial(16, true), p7);
+    l1_ = whiteLabel("L1", {12, 60, 393, 45}, fonts::arial(16), p7);
+    l1_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    g1_ = new Gauge(QColor(0x00, 0x80, 0xFF), p7);
+    g1_->setObjectName(QStringLiteral("G1"));
+    g1_->setGeometry(12, 112, 393, 18);
+    l2_ = whiteLabel("L2", {12, 132, 393, 81}, fonts::arial(16), p7);
+    pieBox_ = new TipLevelBar(p7);
+    pieBox_->setObjectName(QStringLiteral("pieBox"));
+    pieBox_->setGeometry(12, 220, 393, 29);
+    l3_ = whiteLabel("L3", {12, 248, 393, 45}, fonts::arial(16), p7);
+    g2_ = new Gauge(QColor(0x00, 0xFF, 0x00), p7);
+    g2_->setObjectName(QStringLiteral("G2"));
+    g2_->setGeometry(12, 300, 393, 18);
+}
+
+void TStatDlg::showStatistics() { exec(); }
+
+void TStatDlg::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TStatDlg::FormActivate() {
+    placeOverMainWindow(this, mainWindow_);
+    const int lang = state_.languageFlag;
+    const int category = state_.currentCategory;
+    stats_ = countCategory(catalogue_, progress_, category);
+    g1_->setRange(stats_.total, stats_.finishedCount);
+    g2_->setRange(stats_.maxPoints(), stats_.points);
+    pieBox_->setStatistics(stats_);
+    titleLabel_->setText(text(texts::statisticsTitle(lang)));
+    catLabel_->setText(text(texts::statisticsCategory(lang, category)));
+    l1_->setText(text(texts::finishedSentence(lang, stats_)));
+    l2_->setText(text(texts::helpSentence(lang, stats_)));
+    l3_->setText(text(texts::pointsSentence(lang, stats_)));
+}
+
+void TStatDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_J:
+    case Qt::Key_Y: accept(); break;
+    default: break;
+    }
+}
+
+}  // namespace pivo
