@@ -4,6 +4,7 @@
 #include "LoadGameDlg.h"
 #include "PatForm.h"
 #include "SaveGameDlg.h"
+#include "StatDlg.h"
 #include "TongueDlg.h"
 #include "YesNoDlg.h"
 
@@ -21,6 +22,7 @@ void DialogWindows::createWindows(const Catalogue& catalogue, const Progress& pr
     TDlgResources::shared();
     messageDialog();
     tongueDlg_ = std::make_unique<TTongueDlg>(state_);
+    statDlg_ = std::make_unique<TStatDlg>(state_, catalogue, progress, mainWindow_);
     saveGameDlg_ = std::make_unique<TSaveGameDlg>(state_, mainWindow_);
     loadGameDlg_ = std::make_unique<TLoadGameDlg>(state_, savedGames, mainWindow_);
 }
@@ -41,6 +43,8 @@ void DialogWindows::chooseLanguage() { tongueDlg_->exec(); }
 bool DialogWindows::askGameName(std::string& name) { return saveGameDlg_->askName(name); }
 
 bool DialogWindows::pickGame(std::string& name) { return loadGameDlg_->pick(name); }
+
+void DialogWindows::showStatistics() { statDlg_->showStatistics(); }
 
 void DialogWindows::showPatternWindow(bool shown) {
     if (shown)

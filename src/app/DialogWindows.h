@@ -14,6 +14,7 @@ namespace pivo {
 class TLoadGameDlg;
 class TPatForm;
 class TSaveGameDlg;
+class TStatDlg;
 class TTongueDlg;
 class TYesNoDlg;
 
@@ -38,6 +39,7 @@ public:
     void chooseLanguage() override;
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;
+    void showStatistics() override;
     void showPatternWindow(bool shown) override;
     void refreshPatternWindow() override;
     QPoint patternWindowPosition() const override;
@@ -50,6 +52,7 @@ private:
     std::unique_ptr<TPatForm> patForm_;
     std::unique_ptr<TYesNoDlg> yesNoDlg_;
     std::unique_ptr<TTongueDlg> tongueDlg_;
+    std::unique_ptr<TStatDlg> statDlg_;
     std::unique_ptr<TSaveGameDlg> saveGameDlg_;
     std::unique_ptr<TLoadGameDlg> loadGameDlg_;
 };

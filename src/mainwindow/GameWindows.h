@@ -29,6 +29,9 @@ public:
     /// The load dialog; true when a game was picked, with `name` set to it.
     virtual bool pickGame(std::string& name) = 0;
 
+    /// The statistics of the current category, modally.
+    virtual void showStatistics() = 0;
+
     /// Shows the pattern window sized for the pattern mode, or hides it.
     virtual void showPatternWindow(bool shown) = 0;
     /// Rebuilds the pattern window's title and repaints it.

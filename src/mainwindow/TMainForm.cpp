@@ -126,6 +126,7 @@ void TMainForm::buildToolBar() {
 
     connect(button(ToolButton::NewGame), &ImageButton::clicked, this, &TMainForm::NewgameBtnClick);
     connect(button(ToolButton::Load), &ImageButton::clicked, this, &TMainForm::LoadBtnClick);
+    connect(button(ToolButton::Stat), &ImageButton::clicked, this, &TMainForm::StatBtnClick);
     connect(button(ToolButton::Tip), &ImageButton::clicked, this, &TMainForm::TipBtnClick);
     connect(button(ToolButton::Category), &ImageButton::mouseDown, this, &TMainForm::CategoryBtnMouseDown);
     connect(button(ToolButton::Up), &ImageButton::clicked, this, &TMainForm::UpBtnClick);

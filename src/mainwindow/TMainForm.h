@@ -65,6 +65,7 @@ public slots:
 
     void NewgameBtnClick();
     void LoadBtnClick();
+    void StatBtnClick();
     void TipBtnClick();
     void CategoryBtnMouseDown(Qt::MouseButton button);
     void UpBtnClick();

@@ -96,6 +96,8 @@ void TMainForm::LoadBtnClick() {
     showCurrentTangram();
 }
 
+void TMainForm::StatBtnClick() { windows_.showStatistics(); }
+
 // The pattern window's title tells the tangram's state, which the seventh tip changes.
 void TMainForm::TipBtnClick() {
     board_.takeTip();

@@ -169,9 +169,12 @@ TEST_F(Commands, LoadReadsThePickedGame) {
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Humans - Tangram: 1 - Game: bert");
 }
 
-// The rules open in the player's language; the exit button asks before closing.
-TEST_F(Commands, RulesAndExit) {
+// The statistics button opens the statistics; the rules open in the player's language; the exit
+// button asks before closing.
+TEST_F(Commands, StatisticsRulesAndExit) {
     startAt(1, 0);
+    game.form().button(ToolButton::Stat)->click();
+    EXPECT_EQ(game.windows.statisticsShown, 1);
     game.form().button(ToolButton::Rules)->click();
     game.state.languageFlag = 1;
     game.form().button(ToolButton::Rules)->click();

@@ -53,6 +53,7 @@ public:
     void chooseLanguage() override;
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;
+    void showStatistics() override { ++statisticsShown; }
     void showPatternWindow(bool shown) override { patternShown = shown; }
     void refreshPatternWindow() override { ++patternRefreshes; }
     QPoint patternWindowPosition() const override { return patternPosition; }
@@ -68,6 +69,7 @@ public:
     std::deque<std::string> gameNames;
     std::deque<std::string> pickedGames;
     int gameNameQuestions = 0;
+    int statisticsShown = 0;
     bool patternShown = false;
     int patternRefreshes = 0;
     QPoint patternPosition{640, 120};
