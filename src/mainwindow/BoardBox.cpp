@@ -65,6 +65,7 @@ void BoardBox::repaintBoard() {
 }
 
 void BoardBox::drawTan(int tan, TanPlacement at, TanFill fill) {
+    if (image_.isNull()) return;  // not sized yet: the first paint shows the whole board
     const QPolygon polygon = tanPolygonAt(tan, at, board_.unitSize());
     QPainter painter(&image_);
     painter.setPen(fill == TanFill::Silver ? colours::Silver : colours::DarkGrey);
@@ -74,7 +75,7 @@ void BoardBox::drawTan(int tan, TanPlacement at, TanFill fill) {
 }
 
 void BoardBox::drawSilhouette() {
-    if (!silhouetteShown_ || !board_.pattern()) return;
+    if (image_.isNull() || !silhouetteShown_ || !board_.pattern()) return;
     QPainter painter(&image_);
     paintSilhouette(painter);
     QRect area;

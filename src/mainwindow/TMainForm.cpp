@@ -2,7 +2,7 @@
 
 #include "BitmapIndex.h"
 #include "BoardBox.h"
-#include "Captions.h"
+#include "BoardColours.h"
 #include "DlgResources.h"
 #include "ImageButton.h"
 #include "Music.h"
@@ -12,7 +12,6 @@
 #include "SoundEffects.h"
 #include "Texts.h"
 #include "ToolBox.h"
-#include "BoardColours.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -95,8 +94,7 @@ bool TMainForm::loadCatalogue() {
 }
 
 void TMainForm::buildToolBar() {
-    const TDlgResources& res = resources_;
-    const BitmapList& bmps = res.mainBitmaps();
+    const BitmapList& bmps = resources_.mainBitmaps();
     toolPanel_ = new QWidget(this);
     toolPanel_->setAutoFillBackground(true);
     QPalette palette = toolPanel_->palette();
@@ -117,7 +115,7 @@ void TMainForm::buildToolBar() {
               {375, 6});
     addButton(ToolButton::UnsolvedDn, bmps, m::UnsolvedDown, m::UnsolvedDownLit, m::UnsolvedDownLit,
               m::UnsolvedDown, {375, 30});
-    const BitmapList& btns = res.btns();
+    const BitmapList& btns = resources_.btns();
     namespace b = bmp::btns;
     addButton(ToolButton::Option, btns, b::Options, b::OptionsLit, b::Options, b::Options, {0, 6});
     addButton(ToolButton::Info, btns, b::Info, b::InfoLit, b::Info, b::Info, {0, 6});
@@ -196,8 +194,8 @@ void TMainForm::FormResize() {
     button(ToolButton::Option)->move(cw - 208, 6);
     const int unit = std::max(1, std::min(cw / 123, (ch - th) / 83));
     board_.setUnitSize(unit);
+    // A new size repaints the board at the new unit.
     box_->setGeometry((cw - unit * 121) / 2, (ch - th - unit * 81) / 2 + th, unit * 121 + 1, unit * 81 + 1);
-    box_->repaintBoard();
     update();
 }
 

@@ -158,10 +158,13 @@ QPoint TestGame::pixelIn(int tan, TanPlacement at, GrabZone zone) {
 QPoint TestGame::emptyPixel() {
     for (int y = 2; y < BoardHeight; y += 3)
         for (int x = 2; x < BoardWidth; x += 3) {
+            // Clear of every tan by a few pixels, so that no edge drawn around a tan reaches it.
             const QPoint p(x * unit(), y * unit());
             bool free = true;
             for (int tan = 1; tan <= TanCount; ++tan)
-                free = free && hitTest(tan, board().tans()[tan - 1], unit(), p.x(), p.y()) == GrabZone::Outside;
+                for (QPoint d : {QPoint(0, 0), QPoint(-3, -3), QPoint(3, -3), QPoint(-3, 3), QPoint(3, 3)})
+                    free = free && hitTest(tan, board().tans()[tan - 1], unit(), p.x() + d.x(), p.y() + d.y()) ==
+                                       GrabZone::Outside;
             if (free) return p;
         }
     return {-1, -1};
