@@ -2,10 +2,13 @@
 
 #include "ImageButton.h"
 #include "PatForm.h"
+#include "SaveGameDlg.h"
 #include "TongueDlg.h"
 #include "YesNoDlg.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -105,6 +108,43 @@ TEST(RealDialogs, EnglishSolvedNoticePatternTitleAndCloseQuestion) {
     });
     EXPECT_FALSE(game.close());
     EXPECT_EQ(question, "Do you really want to go?");
+}
+
+// Closing with unsaved progress: the quit question, then the save dialog names the game; the next
+// start reopens it.
+TEST(RealDialogs, CloseSavesTheGameUnderANameAndTheNextStartReopensIt) {
+    TestGame game(true);
+    game.store("tongue", "0");
+    game.start();
+    game.form().button(ToolButton::Tip)->click();
+    game.form().button(ToolButton::Tip)->click();
+
+    ModalAnswers player;
+    QString question;
+    player.then([&](QWidget* dialog) {
+        question = messageOf(dialog);
+        QTest::keyClick(dialog, Qt::Key_Y);
+    });
+    player.then([](QWidget* dialog) {
+        auto* save = qobject_cast<TSaveGameDlg*>(dialog);
+        ASSERT_NE(save, nullptr);
+        save->nameEdit()->setText("anna");
+        save->okButton()->click();
+    });
+    ASSERT_TRUE(game.close());
+    EXPECT_EQ(question, "Do you really want to go?");
+    EXPECT_EQ(player.answered, 2);
+    QFile saved(QString::fromStdString(game.folder() + "games/anna.pvg"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    ASSERT_EQ(bytes.size(), 3000);
+    EXPECT_EQ(bytes[0], 2);
+    EXPECT_EQ(game.stored("game"), "anna");
+
+    game.restart();
+    EXPECT_EQ(game.progress.gameName, "anna");
+    EXPECT_EQ(game.progress.status(1).tipLevel(), 2);
+    EXPECT_EQ(game.board().tans()[1], convexSquare()[1]);
 }
 
 }  // namespace

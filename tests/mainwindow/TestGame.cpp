@@ -97,6 +97,8 @@ GameWindows& TestGame::windowsInUse() {
 bool TestGame::close() { return form_->close(); }
 
 void TestGame::restart() {
+    const bool realDialogs = realWindows != nullptr;
+    realWindows.reset();
     form_.reset();
     state = GameState{};
     state.programFolder = folder_;
@@ -107,6 +109,7 @@ void TestGame::restart() {
     help = RecordingHelp{};
     windows = ScriptedWindows{};
     windows.languageFlag = &state.languageFlag;
+    if (realDialogs) realWindows = std::make_unique<DialogWindows>(state);
     settings_.reset();
     store_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
     settings_ = std::make_unique<Settings>(*store_);
