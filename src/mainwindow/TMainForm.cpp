@@ -103,24 +103,25 @@ void TMainForm::buildToolBar() {
     toolBox_ = new ToolBox(bmps[bmp::mainwin::Background], state_.background, toolPanel_);
 
     namespace m = bmp::mainwin;
-    addButton(ToolButton::NewGame, bmps, m::NewGame, m::NewGameLit, m::NewGame, m::NewGameGrey, {5, 6});
-    addButton(ToolButton::Load, bmps, m::Load, m::LoadLit, m::Load, m::LoadGrey, {58, 6});
-    addButton(ToolButton::Stat, bmps, m::Stat, m::StatLit, m::Stat, m::StatGrey, {111, 6});
-    addButton(ToolButton::Tip, bmps, m::Tip, m::TipLit, m::Tip, m::TipGrey, {164, 6});
-    addButton(ToolButton::Category, bmps, m::Category, m::CategoryLit, m::Category, m::Category, {217, 6});
-    addButton(ToolButton::Select, bmps, m::Select, m::SelectLit, m::Select, m::SelectGrey, {270, 6});
-    addButton(ToolButton::Up, bmps, m::Up, m::UpLit, m::UpLit, m::Up, {322, 6});
-    addButton(ToolButton::Dn, bmps, m::Down, m::DownLit, m::DownLit, m::Down, {322, 30});
-    addButton(ToolButton::UnsolvedUp, bmps, m::UnsolvedUp, m::UnsolvedUpLit, m::UnsolvedUpLit, m::UnsolvedUp,
+    addButton(ToolButton::NewGame, bmps, {m::NewGame, m::NewGameLit, m::NewGame, m::NewGameGrey}, {5, 6});
+    addButton(ToolButton::Load, bmps, {m::Load, m::LoadLit, m::Load, m::LoadGrey}, {58, 6});
+    addButton(ToolButton::Stat, bmps, {m::Stat, m::StatLit, m::Stat, m::StatGrey}, {111, 6});
+    addButton(ToolButton::Tip, bmps, {m::Tip, m::TipLit, m::Tip, m::TipGrey}, {164, 6});
+    addButton(ToolButton::Category, bmps, {m::Category, m::CategoryLit, m::Category, m::Category}, {217, 6});
+    addButton(ToolButton::Select, bmps, {m::Select, m::SelectLit, m::Select, m::SelectGrey}, {270, 6});
+    addButton(ToolButton::Up, bmps, {m::Up, m::UpLit, m::UpLit, m::Up}, {322, 6});
+    addButton(ToolButton::Dn, bmps, {m::Down, m::DownLit, m::DownLit, m::Down}, {322, 30});
+    addButton(ToolButton::UnsolvedUp, bmps, {m::UnsolvedUp, m::UnsolvedUpLit, m::UnsolvedUpLit, m::UnsolvedUp},
               {375, 6});
-    addButton(ToolButton::UnsolvedDn, bmps, m::UnsolvedDown, m::UnsolvedDownLit, m::UnsolvedDownLit,
-              m::UnsolvedDown, {375, 30});
+    addButton(ToolButton::UnsolvedDn, bmps,
+              {m::UnsolvedDown, m::UnsolvedDownLit, m::UnsolvedDownLit, m::UnsolvedDown}, {375, 30});
+    // The right-hand buttons get their places from FormResize, at the right end of the bar.
     const BitmapList& btns = resources_.btns();
     namespace b = bmp::btns;
-    addButton(ToolButton::Option, btns, b::Options, b::OptionsLit, b::Options, b::Options, {0, 6});
-    addButton(ToolButton::Info, btns, b::Info, b::InfoLit, b::Info, b::Info, {0, 6});
-    addButton(ToolButton::Rules, btns, b::Rules, b::RulesLit, b::Rules, b::Rules, {0, 6});
-    addButton(ToolButton::Exit, btns, b::Exit, b::ExitLit, b::Exit, b::Exit, {0, 6});
+    addButton(ToolButton::Option, btns, {b::Options, b::OptionsLit, b::Options, b::Options}, {0, 6});
+    addButton(ToolButton::Info, btns, {b::Info, b::InfoLit, b::Info, b::Info}, {0, 6});
+    addButton(ToolButton::Rules, btns, {b::Rules, b::RulesLit, b::Rules, b::Rules}, {0, 6});
+    addButton(ToolButton::Exit, btns, {b::Exit, b::ExitLit, b::Exit, b::Exit}, {0, 6});
 
     connect(button(ToolButton::NewGame), &ImageButton::clicked, this, &TMainForm::NewgameBtnClick);
     connect(button(ToolButton::Load), &ImageButton::clicked, this, &TMainForm::LoadBtnClick);
@@ -135,12 +136,10 @@ void TMainForm::buildToolBar() {
     connect(button(ToolButton::Exit), &ImageButton::clicked, this, &TMainForm::ExitBtnClick);
 }
 
-ImageButton* TMainForm::addButton(ToolButton which, const std::vector<QPixmap>& list, int normal, int hover,
-                                  int pressed, int disabled, QPoint at) {
-    auto* button = new ImageButton(list, ButtonFaces{normal, hover, pressed, disabled}, toolBox_);
+void TMainForm::addButton(ToolButton which, const BitmapList& list, ButtonFaces faces, QPoint at) {
+    auto* button = new ImageButton(list, faces, toolBox_);
     button->move(at);
     buttons_[which] = button;
-    return button;
 }
 
 ImageButton* TMainForm::button(ToolButton which) const { return buttons_.at(which); }

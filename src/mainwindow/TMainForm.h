@@ -5,6 +5,7 @@
 #include "CommandTexts.h"
 #include "GameState.h"
 #include "GameWindows.h"
+#include "ImageButton.h"
 #include "Progress.h"
 #include "SaveLoadDialogs.h"
 #include "SavedGames.h"
@@ -17,7 +18,6 @@
 namespace pivo {
 
 class BoardBox;
-class ImageButton;
 class Music;
 class RulesHelp;
 class Settings;
@@ -96,8 +96,7 @@ private:
     void onBoardEvent(const BoardEvent& event) override;
     bool loadCatalogue();
     void buildToolBar();
-    ImageButton* addButton(ToolButton which, const std::vector<QPixmap>& list, int normal, int hover,
-                           int pressed, int disabled, QPoint at);
+    void addButton(ToolButton which, const BitmapList& list, ButtonFaces faces, QPoint at);
     /// Sets up the current tangram and shows it: board, pattern window, caption.
     void showCurrentTangram();
     void unsolvedStep(bool forward);
