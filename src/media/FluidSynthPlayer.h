@@ -2,29 +2,30 @@
 
 #include "MidiPlayer.h"
 
+#include <fluidsynth/types.h>
+
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-struct _fluid_hashtable_t;
-struct _fluid_synth_t;
-struct _fluid_player_t;
-struct _fluid_audio_driver_t;
-
 namespace pivo {
 
-/// Plays MIDI files through the FluidSynth software synthesiser. The SoundFont is loaded and the audio
-/// output opened at the first play(), not before; FluidSynth renders on its own audio thread, every
-/// call here comes from one thread. When the SoundFont or the audio output cannot be had, play()
-/// fails from then on without trying again, and nothing is reported.
+class FluidSynthLibrary;
+
+/// Plays MIDI files through the FluidSynth software synthesiser. FluidSynth itself is opened at the
+/// first open(), the SoundFont loaded and the audio output opened at the first play(), not before;
+/// FluidSynth renders on its own audio thread, every call here comes from one thread. When FluidSynth,
+/// the SoundFont or the audio output cannot be had, play() fails from then on without trying again,
+/// and nothing is reported.
 class FluidSynthPlayer : public MidiPlayer {
 public:
     /// A FluidSynth setting given by name, as text (numbers are converted).
     using Setting = std::pair<std::string, std::string>;
 
-    /// `soundFont` is the instrument file; `settings` go to FluidSynth before it starts (for example
-    /// another audio driver).
-    explicit FluidSynthPlayer(std::string soundFont, std::vector<Setting> settings = {});
+    /// `soundFont` is the instrument file; empty means defaultSoundFont(), looked up at the first play.
+    /// `settings` go to FluidSynth before it starts (for example another audio driver).
+    explicit FluidSynthPlayer(std::string soundFont = {}, std::vector<Setting> settings = {});
     ~FluidSynthPlayer() override;
     FluidSynthPlayer(const FluidSynthPlayer&) = delete;
     FluidSynthPlayer& operator=(const FluidSynthPlayer&) = delete;
@@ -42,6 +43,8 @@ public:
     bool started() const { return synth_ != nullptr; }
 
 private:
+    /// FluidSynth's functions, opening the library at the first call; nullptr when it is missing.
+    const FluidSynthLibrary* library();
     bool startSynth();
     /// Stops the audio thread first, so that the player is never freed under it.
     void closePiece();
@@ -51,10 +54,11 @@ private:
     std::vector<Setting> settings_;
     std::string path_;
     bool failed_ = false;
-    _fluid_hashtable_t* fluidSettings_ = nullptr;
-    _fluid_synth_t* synth_ = nullptr;
-    _fluid_player_t* player_ = nullptr;
-    _fluid_audio_driver_t* driver_ = nullptr;
+    std::unique_ptr<FluidSynthLibrary> library_;
+    fluid_settings_t* fluidSettings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    fluid_audio_driver_t* driver_ = nullptr;
 };
 
 }  // namespace pivo

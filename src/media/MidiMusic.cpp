@@ -6,9 +6,9 @@
 
 namespace pivo {
 
-MidiMusic::MidiMusic(GameState& state, std::string soundFont)
+MidiMusic::MidiMusic(GameState& state, std::string soundFont, std::vector<FluidSynthPlayer::Setting> settings)
     : state_(state),
-      player_(std::move(soundFont)),
+      player_(std::move(soundFont), std::move(settings)),
       cycle_(state, player_, listMidiFiles),
       firstFrame_([this] { cycle_.playAtStartup(); }) {}
 

@@ -7,6 +7,7 @@
 #include "MusicCycle.h"
 
 #include <string>
+#include <vector>
 
 namespace pivo {
 
@@ -18,8 +19,10 @@ namespace pivo {
 class MidiMusic : public Music {
 public:
     /// `state.programFolder` must be set before startMusicAtStartup(); `soundFont` is the instrument
-    /// file, by default FluidSynth's choice or the small Debian one.
-    explicit MidiMusic(GameState& state, std::string soundFont = FluidSynthPlayer::defaultSoundFont());
+    /// file, empty for FluidSynth's choice or the small Debian one; `settings` go to FluidSynth (for
+    /// example another audio driver). Nothing of FluidSynth is loaded here.
+    explicit MidiMusic(GameState& state, std::string soundFont = {},
+                       std::vector<FluidSynthPlayer::Setting> settings = {});
 
     void startMusicAtStartup() override;
     void musicKeepAlive() override;
@@ -32,6 +35,8 @@ public:
     bool musicAvailable() const { return cycle_.musicAvailable(); }
     /// The current piece's file name without folder, shown by the options dialog.
     std::string currentMusicName() const { return cycle_.currentName(); }
+    /// A piece is sounding right now (it may have ended since the last tick).
+    bool musicPlaying() const { return player_.isPlaying(); }
 
 private:
     GameState& state_;

@@ -159,7 +159,7 @@ TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
     writeShortPiece(folder / "only.mid");
     GameState state;
     state.programFolder = folder.string() + "/";
-    MidiMusic music(state, "");
+    MidiMusic music(state, "/nonexistent.sf2");
     music.startMusicAtStartup();
     EXPECT_TRUE(music.musicAvailable());
     EXPECT_EQ(music.currentMusicName(), "only.mid");
@@ -180,6 +180,39 @@ TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
     EXPECT_FALSE(state.sound);
     music.toggleSound();
     EXPECT_TRUE(state.sound);
+}
+
+// With a working output the music waits for the first frame, then plays; the button stops it and
+// moves on to the next piece.
+TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
+    const std::string soundFont = FluidSynthPlayer::defaultSoundFont();
+    if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
+    const fs::path folder = freshFolder("pivo program with music");
+    writeShortPiece(folder / "first.mid");
+    writeShortPiece(folder / "second.mid");
+    GameState state;
+    state.programFolder = folder.string() + "/";
+    MidiMusic music(state, soundFont, {{"audio.driver", "file"}, {"audio.file.name", (folder / "out.wav").string()}});
+    music.startMusicAtStartup();
+    music.musicKeepAlive();
+    waitFor([] { return false; }, 100);
+    EXPECT_FALSE(music.musicPlaying()) << "no window has drawn its first frame yet";
+
+    QWidget window;
+    window.show();
+    EXPECT_TRUE(waitFor([&] { return music.musicPlaying(); }, 3000));
+    const std::string first = music.currentMusicName();
+
+    music.toggleMusic();
+    EXPECT_FALSE(music.musicPlaying());
+    EXPECT_FALSE(state.music);
+    music.toggleMusic();
+    EXPECT_TRUE(music.musicPlaying());
+    EXPECT_NE(music.currentMusicName(), first);
+
+    EXPECT_TRUE(waitFor([&] { return !music.musicPlaying(); }, 10000)) << "the short piece ends";
+    music.musicKeepAlive();
+    EXPECT_TRUE(music.musicPlaying()) << "the tick starts it again";
 }
 
 }  // namespace
