@@ -37,11 +37,14 @@ class Frame : public QWidget {
 public:
     explicit Frame(const QElapsedTimer& clock) : clock_(clock) { resize(909, 576); }
     qint64 firstFrameNs = -1;
+    long rssFirstFrameKb = -1;
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter(this).fillRect(rect(), QColor(192, 192, 192));
-        if (firstFrameNs < 0) firstFrameNs = clock_.nsecsElapsed();
+        if (firstFrameNs >= 0) return;
+        firstFrameNs = clock_.nsecsElapsed();
+        rssFirstFrameKb = statusKb("VmRSS");
     }
 
 private:
@@ -70,12 +73,10 @@ int main(int argc, char** argv) {
 
     Frame frame(clock);
     frame.show();
-    long rssFirstFrame = -1;
     qint64 soundingNs = -1;
     QTimer poll;
     poll.setInterval(1);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (rssFirstFrame < 0 && frame.firstFrameNs >= 0) rssFirstFrame = statusKb("VmRSS");
         if (soundingNs < 0 && music.musicPlaying()) soundingNs = clock.nsecsElapsed();
     });
     poll.start();
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
     std::printf("music=%s output=%s pieces=%d start_call_us=%.1f first_frame_ms=%.2f sounding_ms=%.1f "
                 "rss_first_frame_kb=%ld rss_after_2s_kb=%ld hwm_kb=%ld\n",
                 musicOn ? "on" : "off", toFile ? "file" : "default", music.musicAvailable() ? 1 : 0, startCall / 1e3,
-                frame.firstFrameNs / 1e6, soundingNs < 0 ? -1.0 : soundingNs / 1e6, rssFirstFrame, statusKb("VmRSS"),
+                frame.firstFrameNs / 1e6, soundingNs < 0 ? -1.0 : soundingNs / 1e6, frame.rssFirstFrameKb, statusKb("VmRSS"),
                 statusKb("VmHWM"));
     return 0;
 }
