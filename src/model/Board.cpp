@@ -89,7 +89,7 @@ TanFill Board::lyingFill() const {
 }
 
 void Board::drawTan(int tan, TanFill fill) {
-    emit({.kind = BoardEvent::Kind::DrawTan, .tan = tan, .at = tans_[tan - 1], .fill = fill});
+    notify({.kind = BoardEvent::Kind::DrawTan, .tan = tan, .at = tans_[tan - 1], .fill = fill});
 }
 
 void Board::drawLyingTans() {
@@ -98,10 +98,10 @@ void Board::drawLyingTans() {
 }
 
 void Board::toggleOutline() {
-    emit({.kind = BoardEvent::Kind::ToggleOutline, .tan = lifted_, .at = liftedPlacement()});
+    notify({.kind = BoardEvent::Kind::ToggleOutline, .tan = lifted_, .at = liftedPlacement()});
 }
 
-void Board::sound(int effect) { emit({.kind = BoardEvent::Kind::Sound, .value = effect}); }
+void Board::sound(int effect) { notify({.kind = BoardEvent::Kind::Sound, .value = effect}); }
 
 int Board::turnStepAt(int X, int Y) const {
     const TanPlacement& at = tans_[lifted_ - 1];
@@ -139,7 +139,7 @@ void Board::pickUp(int X, int Y) {
     sound(PickUpSound);
     tansGrid_.removeTan(lifted_, liftedPlacement());
     drawTan(lifted_, TanFill::Silver);
-    emit({.kind = BoardEvent::Kind::DrawSilhouette});
+    notify({.kind = BoardEvent::Kind::DrawSilhouette});
     drawLyingTans();
     toggleOutline();
     grab(X, Y);
@@ -186,7 +186,7 @@ void Board::mouseMove(bool leftButtonHeld, int X, int Y) {
                                                         : BoardCursor::HandPoint;
     if (cursor != cursor_) {
         cursor_ = cursor;
-        emit({.kind = BoardEvent::Kind::CursorChanged, .cursor = cursor});
+        notify({.kind = BoardEvent::Kind::CursorChanged, .cursor = cursor});
     }
     if (!leftButtonHeld) return;
     if (grabZone_ == GrabZone::Move) {
@@ -225,10 +225,10 @@ void Board::takeTip() {
         tans_[tan - 1] = (*pattern_)[tan - 1];
         tansGrid_.addTan(tan, tans_[tan - 1]);
     }
-    emit({.kind = BoardEvent::Kind::DrawSilhouette});
+    notify({.kind = BoardEvent::Kind::DrawSilhouette});
     drawLyingTans();
     progress_.gameModified = true;
-    emit({.kind = BoardEvent::Kind::CaptionChanged});
+    notify({.kind = BoardEvent::Kind::CaptionChanged});
 }
 
 bool Board::checkSolved() {
@@ -241,9 +241,9 @@ bool Board::checkSolved() {
         progress_.gameModified = true;
     }
     sound(SolvedSound);
-    emit({.kind = BoardEvent::Kind::SolvedMessage});
-    emit({.kind = BoardEvent::Kind::RepaintPattern});
-    emit({.kind = BoardEvent::Kind::CaptionChanged});
+    notify({.kind = BoardEvent::Kind::SolvedMessage});
+    notify({.kind = BoardEvent::Kind::RepaintPattern});
+    notify({.kind = BoardEvent::Kind::CaptionChanged});
     return true;
 }
 

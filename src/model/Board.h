@@ -65,7 +65,7 @@ public:
     TanFill lyingFill() const;
 
 private:
-    void emit(BoardEvent event) { listener_.onBoardEvent(event); }
+    void notify(BoardEvent event) { listener_.onBoardEvent(event); }
     void drawTan(int tan, TanFill fill);
     void drawLyingTans();
     void toggleOutline();
