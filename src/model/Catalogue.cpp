@@ -122,13 +122,14 @@ bool Catalogue::insertPattern(int p, int category, const Placement& placement) {
     return true;
 }
 
-void Catalogue::deletePattern(int p) {
-    assert(p >= 1 && p <= count_);
+bool Catalogue::deletePattern(int p) {
+    if (p < 1 || p > count_) return false;
     const int category = entry(p).category;
     if (category != NoCategory) --categoryCounts_[category];
     std::move(entries_.begin() + p, entries_.begin() + count_, entries_.begin() + (p - 1));
     --count_;
     entries_[count_] = CatalogueEntry{};
+    return true;
 }
 
 }  // namespace pivo

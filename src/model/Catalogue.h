@@ -69,8 +69,9 @@ public:
     /// Inserts at position p (1 <= p <= tangramCount() + 1); false, changing nothing, when full.
     /// Numbers within category are not recomputed: the new entry gets the highest of its category.
     bool insertPattern(int p, int category, const Placement& placement);
-    /// Removes entry p (1 <= p <= tangramCount()); later entries move down, numbers stay as they are.
-    void deletePattern(int p);
+    /// Removes entry p; later entries move down, numbers stay as they are. False, changing nothing,
+    /// when p is not an entry.
+    bool deletePattern(int p);
 
 private:
     std::array<CatalogueEntry, MaxTangrams> entries_{};

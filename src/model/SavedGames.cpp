@@ -42,8 +42,10 @@ std::vector<std::string> SavedGames::list() const {
     std::error_code error;
     for (fs::directory_iterator it(folder(), error), end; !error && it != end; it.increment(error)) {
         const std::string file = it->path().filename().string();
-        if (file.size() > Extension.size() && file.ends_with(Extension))
-            names.push_back(file.substr(0, file.size() - Extension.size()));
+        if (file.size() <= Extension.size() || !file.ends_with(Extension)) continue;
+        // A file dropped into the folder by hand may carry a name the game could never load.
+        std::string name = file.substr(0, file.size() - Extension.size());
+        if (isValidGameName(name)) names.push_back(std::move(name));
     }
     return names;
 }

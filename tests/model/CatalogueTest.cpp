@@ -293,7 +293,10 @@ TEST_F(CatalogueEditing, DeleteMovesLaterEntriesDownAndKeepsTheirNumbers) {
     catalogue->loadRecords(
         joined({record(2, Square), record(9, Square), record(0, Square), record(2, shifted(Square, 1, 1))}));
 
-    catalogue->deletePattern(1);
+    EXPECT_FALSE(catalogue->deletePattern(0));
+    EXPECT_FALSE(catalogue->deletePattern(5));
+    EXPECT_EQ(catalogue->tangramCount(), 4);
+    EXPECT_TRUE(catalogue->deletePattern(1));
     EXPECT_EQ(catalogue->tangramCount(), 3);
     EXPECT_EQ(catalogue->categoryCount(2), 1);
     EXPECT_EQ(catalogue->entry(1).category, NoCategory);

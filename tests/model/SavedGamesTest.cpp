@@ -398,6 +398,8 @@ TEST_F(SavedGamesFlow, ListShowsSavedGamesOnly) {
     writeBytes(gameFile("Zwei"), {});
     writeBytes(folder.path() / "games" / "notiz.txt", {});
     writeBytes(folder.path() / "games" / ".pvg", {});
+    // A name no dialog could accept stays out of the list.
+    writeBytes(folder.path() / "games" / "zeile\nzwei.pvg", {});
     auto names = games.list();
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Eins", "Zwei"}));
