@@ -297,7 +297,8 @@ def compose(art, frame=10, head=None, head_below=None):
 def parse_design(text):
     """A design file: `category N`, then `figure NAME [; option=value ...]` each followed by its
     drawing, ended by a blank line; outside drawings, lines starting with '#' are comments.
-    Options: frame=7, head=X,Y, head_below=X,Y."""
+    Options: frame=7, head=X,Y, head_below=X,Y, raw (the lines are seven `x,y,o` tan triples, not
+    a drawing)."""
     category, figures, current = None, [], None
     for number, line in enumerate(text.splitlines(), start=1):
         stripped = line.strip()
@@ -316,12 +317,29 @@ def parse_design(text):
             options = {}
             for opt in opts.split():
                 key, _, value = opt.partition('=')
-                options[key] = int(value) if key == 'frame' else tuple(int(v) for v in value.split(','))
+                if key == 'raw':
+                    options[key] = True
+                else:
+                    options[key] = int(value) if key == 'frame' else tuple(int(v) for v in value.split(','))
             current = (name.strip(), options, [], number)
             figures.append(current)
         else:
             raise ValueError(f"line {number}: expected `category`, `figure` or a comment")
     return category, figures
+
+
+def raw_tans(lines):
+    """The seven `x,y,o` triples of a raw figure, in tan order, exactly as written."""
+    words = " ".join(lines).split()
+    if len(words) != 7:
+        raise ValueError(f"a raw figure needs 7 tan triples, got {len(words)}")
+    tans = []
+    for word in words:
+        parts = word.split(',')
+        if len(parts) != 3 or not all(p.isdigit() for p in parts):
+            raise ValueError(f"{word!r} is not an x,y,o triple")
+        tans.append(tuple(int(p) for p in parts))
+    return tans
 
 
 def build(design_path, out_path):
@@ -331,7 +349,7 @@ def build(design_path, out_path):
     failed = 0
     for name, options, art, number in figures:
         try:
-            tans = compose(art, **options)
+            tans = raw_tans(art) if options.pop('raw', False) else compose(art, **options)
             lines.append(" ".join(f"{x},{y},{o}" for x, y, o in tans) + f"   # {name}")
         except ValueError as e:
             print(f"{design_path}:{number}: {name}: {e}", file=sys.stderr)
