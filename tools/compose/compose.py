@@ -171,7 +171,7 @@ def tan_polygons(tans):
             for t, (x, y, o) in enumerate(tans, start=1)]
 
 
-def diamond(bottom):
+def square_on_corner(bottom):
     """A square standing on a corner whose bottom corner is at the given board point (a head)."""
     x, y = bottom
     return [(x, y - 14), (x - 7, y - 7), (x, y), (x + 7, y - 7)]
@@ -278,13 +278,42 @@ def to_board(point, frame):
     return (10 * x, 10 * y) if frame == 10 else (7 * x - 7 * y, 7 * x + 7 * y)
 
 
-def compose(art, frame=10, head=None, head_below=None):
+# Diamond drawings: the lattice of frame 7 written as seen on the board. Text row r and column c
+# stand for the diamond (a cell of frame 7) whose centre is 7 units right per column and 7 units
+# down per row; diamonds stand only where r + c has one parity (that of the first one drawn), the
+# places between them are spacers ('.' or ' ').
+DIAMOND_CELLS = {'#': '#', '<': 'L', '>': '7', '^': 'r', 'v': 'J'}
+
+
+def diamond_art(art):
+    """A diamond drawing turned into the frame-7 lattice drawing that covers the same area."""
+    cells, parity = {}, None
+    for r, row in enumerate(art):
+        for c, ch in enumerate(row):
+            if ch in ". ":
+                continue
+            if ch not in DIAMOND_CELLS:
+                raise ValueError(f"unknown diamond character {ch!r}")
+            if parity is None:
+                parity = (r + c) % 2
+            if (r + c) % 2 != parity:
+                raise ValueError(f"row {r + 1}, column {c + 1}: a diamond between the diamonds' places")
+            cells[((r + c - parity) // 2, (r - c - parity) // 2)] = DIAMOND_CELLS[ch]
+    j0 = min(j for _, j in cells)
+    width = max(i for i, _ in cells) + 1
+    return ["".join(cells.get((i, j), '.') for i in range(width))
+            for j in range(j0, max(j for _, j in cells) + 1)]
+
+
+def compose(art, frame=10, head=None, head_below=None, diamond=False):
     """The placement of a drawing; a head is a square on a corner resting on a lattice point."""
+    if diamond:
+        art, frame = diamond_art(art), 7
     extra = []
     if head:
-        extra.append(diamond((10 * head[0], 10 * head[1])))
+        extra.append(square_on_corner((10 * head[0], 10 * head[1])))
     if head_below:
-        extra.append(diamond((10 * head_below[0], 10 * head_below[1] + 14)))
+        extra.append(square_on_corner((10 * head_below[0], 10 * head_below[1] + 14)))
     pieces = 'ssmllp' if extra else 'ssmllqp'
     tiling = tile(region(art), pieces)
     if tiling is None:
@@ -297,8 +326,8 @@ def compose(art, frame=10, head=None, head_below=None):
 def parse_design(text):
     """A design file: `category N`, then `figure NAME [; option=value ...]` each followed by its
     drawing, ended by a blank line; outside drawings, lines starting with '#' are comments.
-    Options: frame=7, head=X,Y, head_below=X,Y, raw (the lines are seven `x,y,o` tan triples, not
-    a drawing)."""
+    Options: frame=7, head=X,Y, head_below=X,Y, diamond (a drawing of frame 7 as seen on the
+    board), raw (the lines are seven `x,y,o` tan triples, not a drawing)."""
     category, figures, current = None, [], None
     for number, line in enumerate(text.splitlines(), start=1):
         stripped = line.strip()
@@ -317,7 +346,7 @@ def parse_design(text):
             options = {}
             for opt in opts.split():
                 key, _, value = opt.partition('=')
-                if key == 'raw':
+                if key in ('raw', 'diamond'):
                     options[key] = True
                 else:
                     options[key] = int(value) if key == 'frame' else tuple(int(v) for v in value.split(','))
