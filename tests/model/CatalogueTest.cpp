@@ -4,20 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "TempFiles.h"
+
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <vector>
 
 namespace fs = std::filesystem;
 using namespace pivo;
+using namespace pivo::testing;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // The classic square, 28 units wide, laid from (46, 26) to (74, 54).
 constexpr Placement Square{{{72, 33, 6}, {60, 45, 10}, {69, 49, 0}, {60, 31, 2}, {51, 40, 14}, {67, 40, 2},
@@ -56,35 +54,6 @@ Bytes squares(int count, int category) {
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
     return bytes;
-}
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "pivo-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-void writeBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<fs::path> listing(const fs::path& folder) {
-    std::vector<fs::path> names;
-    for (const auto& item : fs::directory_iterator(folder)) names.push_back(item.path().filename());
-    return names;
 }
 
 class CatalogueFile : public ::testing::Test {

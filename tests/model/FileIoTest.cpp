@@ -5,75 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
+#include "TempFiles.h"
 
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace fs = std::filesystem;
 using namespace pivo;
+using namespace pivo::testing;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "pivo-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-void writeBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<fs::path> listing(const fs::path& folder) {
-    std::vector<fs::path> names;
-    for (const auto& item : fs::directory_iterator(folder)) names.push_back(item.path().filename());
-    return names;
-}
-
-Bytes countingBytes(std::size_t size) {
-    Bytes bytes(size);
-    for (std::size_t k = 0; k < size; ++k) bytes[k] = static_cast<std::uint8_t>(k * 13);
-    return bytes;
-}
-
-// Files may grow to `limit` bytes only while it lives: writes beyond fail as on a full drive, also as root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        const rlimit lowered{limit, previous_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 class FileIo : public ::testing::Test {
 protected:

@@ -6,24 +6,19 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
+#include "TempFiles.h"
 
 #include <algorithm>
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <vector>
 
 namespace fs = std::filesystem;
 using namespace pivo;
+using namespace pivo::testing;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // Plays the player: answers the save dialog and the overwrite question as told, and records every question.
 class ScriptedDialogs : public GameDialogs {
@@ -50,29 +45,6 @@ public:
     void updateCaption() override { ++captionUpdates; }
 };
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "pivo-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-void writeBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Every file and folder below `root` with its content, to see that nothing changed.
 std::map<fs::path, Bytes> snapshot(const fs::path& root) {
     std::map<fs::path, Bytes> files;
@@ -80,31 +52,6 @@ std::map<fs::path, Bytes> snapshot(const fs::path& root) {
         files[item.path()] = item.is_regular_file() ? readBytes(item.path()) : Bytes{};
     return files;
 }
-
-Bytes countingBytes(std::size_t size) {
-    Bytes bytes(size);
-    for (std::size_t k = 0; k < size; ++k) bytes[k] = static_cast<std::uint8_t>(k * 7);
-    return bytes;
-}
-
-// Files may grow to `limit` bytes only while it lives: writes beyond fail as on a full drive, also as root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        const rlimit lowered{limit, previous_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 class SavedGamesFlow : public ::testing::Test {
 protected:
