@@ -1,141 +1,168 @@
 #include "DlgResources.h"
 
+#include "Artwork.h"
 #include "BitmapIndex.h"
 #include "Cursors.h"
-#include "Faces.h"
+
+#include <map>
+#include <string>
 
 namespace pivo {
 namespace {
 
-using faces::Look;
-
 const QSize FaceSize(bmp::FaceSize, bmp::FaceSize);
 const QSize ArrowSize(bmp::FaceSize, bmp::ArrowHeight);
 
-const QColor Green(0, 150, 0);
-const QColor Red(200, 0, 0);
+const QColor Magenta(255, 0, 255);
+
+// Renders each drawing once however many lists show it; the lists then share the pixels.
+class Drawings {
+public:
+    QPixmap face(const char* name) { return drawing(name, FaceSize, Qt::white); }
+    QPixmap arrow(const char* name) { return drawing(name, ArrowSize, Qt::white); }
+    QPixmap logo() { return drawing("logo", {bmp::LogoWidth, bmp::LogoHeight}, Magenta); }
+    QPixmap faceStrip() {
+        return drawing("face-strip", {bmp::select::FaceStripWidth, bmp::select::FaceStripFace}, Qt::white);
+    }
+    QPixmap texture(const char* name) {
+        return remembered(name, [&] { return art::texture(QString::fromLatin1(name)); });
+    }
+
+private:
+    QPixmap drawing(const char* name, QSize size, QColor key) {
+        return remembered(name, [&] { return art::keyed(art::render(QString::fromLatin1(name), size), key); });
+    }
+
+    template <typename Make>
+    QPixmap remembered(const char* name, Make make) {
+        QPixmap& picture = pictures_[name];
+        if (picture.isNull()) picture = make();
+        return picture;
+    }
+
+    std::map<std::string, QPixmap> pictures_;
+};
 
 // A list of `count` blank faces, so that unused positions hold a harmless transparent picture.
-BitmapList blanks(int count) { return BitmapList(count, faces::blank()); }
+BitmapList blanks(Drawings& drawings, int count) { return BitmapList(count, drawings.face("blank")); }
 
 // The four pictures every dialog list begins with.
-BitmapList dialogList(int count) {
-    BitmapList list = blanks(count);
-    list[bmp::LightStone] = faces::stone(190, 1);
-    list[bmp::DarkStone] = faces::stone(100, 2);
-    list[bmp::Logo] = faces::logo();
+BitmapList dialogList(Drawings& drawings, int count) {
+    BitmapList list = blanks(drawings, count);
+    list[bmp::LightStone] = drawings.texture("stone-light");
+    list[bmp::DarkStone] = drawings.texture("stone-dark");
+    list[bmp::Logo] = drawings.logo();
     return list;
 }
 
-// A dialog button's pair: normal, then highlighted.
-void putPair(BitmapList& list, int first, QColor colour, const faces::Symbol& symbol) {
-    list[first] = faces::face(FaceSize, colour, Look::Normal, symbol);
-    list[first + 1] = faces::face(FaceSize, colour, Look::Lit, symbol);
+// A button's pair: normal, then highlighted.
+void putPair(BitmapList& list, int first, const QPixmap& normal) {
+    list[first] = normal;
+    list[first + 1] = art::lit(normal);
+}
+
+// A pair whose highlighted picture shows something more (a lit bulb, sound waves, a tongue).
+void putPair(BitmapList& list, int first, const QPixmap& normal, const QPixmap& more) {
+    list[first] = normal;
+    list[first + 1] = art::lit(more);
 }
 
 // A tool-bar button's three faces: normal, highlighted, grey.
-void putTriple(BitmapList& list, int first, QColor colour, const faces::Symbol& symbol) {
-    putPair(list, first, colour, symbol);
-    list[first + 2] = faces::face(FaceSize, colour, Look::Grey, symbol);
+void putTriple(BitmapList& list, int first, const QPixmap& normal) {
+    putPair(list, first, normal);
+    list[first + 2] = art::grey(normal);
 }
-
-void putArrow(BitmapList& list, int first, QColor colour, bool up) {
-    list[first] = faces::face(ArrowSize, colour, Look::Normal, faces::arrow(up));
-    list[first + 1] = faces::face(ArrowSize, colour, Look::Lit, faces::arrow(up));
-}
-
-const QColor ClefColour(0, 90, 160);
 
 // The faces the options and statistics dialogs share, from the lips on (language, music, sound,
 // background); `first` is where the lips go.
-void putOptionFaces(BitmapList& list, int first) {
-    list[first] = faces::face(FaceSize, Red, Look::Normal, faces::lips(false));
-    list[first + 1] = faces::face(FaceSize, Red, Look::Normal, faces::lips(true));
-    list[first + 2] = faces::letterFace(FaceSize, ClefColour, Look::Normal, QStringLiteral("♪"));
-    list[first + 3] = faces::letterFace(FaceSize, ClefColour, Look::Lit, QStringLiteral("♫"));
-    list[first + 4] = faces::letterFace(FaceSize, ClefColour, Look::Grey, QStringLiteral("♪"));
-    list[first + 5] = faces::face(FaceSize, QColor(90, 90, 90), Look::Normal, faces::speaker(false));
-    list[first + 6] = faces::face(FaceSize, QColor(90, 90, 90), Look::Lit, faces::speaker(true));
-    putPair(list, first + 7, QColor(130, 80, 30), faces::swatch());
+void putOptionFaces(Drawings& drawings, BitmapList& list, int first) {
+    putPair(list, first, drawings.face("lips"), drawings.face("lips-tongue"));
+    putPair(list, first + 2, drawings.face("clef"), drawings.face("clef-sounding"));
+    list[first + 4] = art::grey(list[first + 2]);
+    putPair(list, first + 5, drawings.face("speaker"), drawings.face("speaker-sounding"));
+    putPair(list, first + 7, drawings.face("swatch"));
 }
 
-BitmapList mainList() {
+BitmapList mainList(Drawings& drawings) {
     namespace m = bmp::mainwin;
-    BitmapList list = blanks(m::Count);
-    list[m::Background] = faces::backgroundSheet();
-    putTriple(list, m::NewGame, QColor(120, 0, 140), faces::sunburst());
-    putTriple(list, m::Load, QColor(0, 60, 170), faces::diskette());
-    putTriple(list, m::Tip, QColor(220, 110, 0), faces::bulb(false));
-    list[m::TipLit] = faces::face(FaceSize, QColor(220, 110, 0), Look::Lit, faces::bulb(true));
-    putTriple(list, m::Stat, QColor(0, 130, 130), faces::barChart());
-    putTriple(list, m::Select, QColor(130, 80, 30), faces::cards());
-    putArrow(list, m::UnsolvedUp, Red, true);
-    putArrow(list, m::UnsolvedDown, Red, false);
-    putArrow(list, m::Up, Green, true);
-    putArrow(list, m::Down, Green, false);
-    putPair(list, m::Category, QColor(170, 170, 170), faces::tangramSquare());
+    BitmapList list = blanks(drawings, m::Count);
+    list[m::Background] = drawings.texture("backgrounds");
+    putTriple(list, m::NewGame, drawings.face("newgame"));
+    putTriple(list, m::Load, drawings.face("load"));
+    putTriple(list, m::Tip, drawings.face("tip"));
+    list[m::TipLit] = art::lit(drawings.face("tip-lit"));
+    putTriple(list, m::Stat, drawings.face("statistics"));
+    putTriple(list, m::Select, drawings.face("select"));
+    putPair(list, m::UnsolvedUp, drawings.arrow("arrow-red-up"));
+    putPair(list, m::UnsolvedDown, drawings.arrow("arrow-red-down"));
+    putPair(list, m::Up, drawings.arrow("arrow-green-up"));
+    putPair(list, m::Down, drawings.arrow("arrow-green-down"));
+    putPair(list, m::Category, drawings.face("category"));
     return list;
 }
 
-BitmapList dlgsList() {
+BitmapList dlgsList(Drawings& drawings) {
     namespace d = bmp::dlgs;
-    BitmapList list = dialogList(d::Count);
-    putPair(list, d::Tick, Green, faces::tick());
-    putPair(list, d::Cross, Red, faces::cross());
-    list[d::GermanFlags] = faces::flags(true, Look::Normal);
-    list[d::GermanFlagsLit] = faces::flags(true, Look::Lit);
-    list[d::EnglishFlags] = faces::flags(false, Look::Normal);
-    list[d::EnglishFlagsLit] = faces::flags(false, Look::Lit);
+    BitmapList list = dialogList(drawings, d::Count);
+    putPair(list, d::Tick, drawings.face("tick"));
+    putPair(list, d::Cross, drawings.face("cross"));
+    putPair(list, d::GermanFlags, drawings.face("flags-german"));
+    putPair(list, d::EnglishFlags, drawings.face("flags-english"));
     return list;
 }
 
-BitmapList btnsList() {
+BitmapList btnsList(Drawings& drawings) {
     namespace b = bmp::btns;
-    BitmapList list = blanks(b::Count);
-    putPair(list, b::Exit, QColor(120, 0, 0), faces::door());
-    list[b::Info] = faces::letterFace(FaceSize, QColor(0, 60, 170), Look::Normal, QStringLiteral("i"));
-    list[b::InfoLit] = faces::letterFace(FaceSize, QColor(0, 60, 170), Look::Lit, QStringLiteral("i"));
-    list[b::Rules] = faces::letterFace(FaceSize, Green, Look::Normal, QStringLiteral("?"));
-    list[b::RulesLit] = faces::letterFace(FaceSize, Green, Look::Lit, QStringLiteral("?"));
-    putPair(list, b::Options, QColor(90, 90, 90), faces::tools());
+    BitmapList list = blanks(drawings, b::Count);
+    putPair(list, b::Exit, drawings.face("exit"));
+    putPair(list, b::Info, drawings.face("info"));
+    putPair(list, b::Rules, drawings.face("rules"));
+    putPair(list, b::Options, drawings.face("options"));
     return list;
 }
 
 // No window shows these; they keep the option faces in the options dialog's order from position 1.
-BitmapList optsList() {
-    BitmapList list = blanks(bmp::opts::Count);
-    putOptionFaces(list, 1);
-    putPair(list, 10, QColor(60, 60, 140), faces::smallWindow());
+BitmapList optsList(Drawings& drawings) {
+    BitmapList list = blanks(drawings, bmp::opts::Count);
+    putOptionFaces(drawings, list, 1);
+    putPair(list, 10, drawings.face("pattern-window"));
     return list;
 }
 
-BitmapList optionList() {
+BitmapList optionList(Drawings& drawings) {
     namespace o = bmp::option;
-    BitmapList list = dialogList(o::Count);
-    putPair(list, o::Tick, Green, faces::tick());
-    putPair(list, o::Cross, Red, faces::cross());
-    putOptionFaces(list, o::Lips);
-    putPair(list, o::PatternWindow, QColor(60, 60, 140), faces::smallWindow());
+    BitmapList list = dialogList(drawings, o::Count);
+    putPair(list, o::Tick, drawings.face("tick"));
+    putPair(list, o::Cross, drawings.face("cross"));
+    putOptionFaces(drawings, list, o::Lips);
+    putPair(list, o::PatternWindow, drawings.face("pattern-window"));
     return list;
 }
 
-BitmapList statList() {
+BitmapList statList(Drawings& drawings) {
     namespace s = bmp::stat;
-    BitmapList list = dialogList(s::Count);
-    putPair(list, s::Tick, Green, faces::tick());
-    putPair(list, s::Cross, Red, faces::cross());
-    putOptionFaces(list, bmp::option::Lips);
+    BitmapList list = dialogList(drawings, s::Count);
+    putPair(list, s::Tick, drawings.face("tick"));
+    putPair(list, s::Cross, drawings.face("cross"));
+    putOptionFaces(drawings, list, bmp::option::Lips);
     return list;
 }
 
-BitmapList selectList() {
+BitmapList selectList(Drawings& drawings) {
     namespace s = bmp::select;
-    BitmapList list = dialogList(s::Count);
-    putPair(list, s::Cross, Red, faces::cross());
-    list[s::FaceStrip] = faces::faceStrip();
-    list[s::SmallArrows] = faces::smallArrows();
-    putPair(list, s::Category, QColor(170, 170, 170), faces::tangramSquare());
+    BitmapList list = dialogList(drawings, s::Count);
+    putPair(list, s::Cross, drawings.face("cross"));
+    list[s::FaceStrip] = drawings.faceStrip();
+    list[s::SmallArrows] = drawings.arrow("small-arrows");
+    putPair(list, s::Category, drawings.face("category"));
     return list;
+}
+
+// The icon at the sizes window managers ask for most, each rendered at its own size to stay sharp.
+QIcon windowIcon() {
+    QIcon icon;
+    for (int side : {16, 32, 48}) icon.addPixmap(art::cutOut(art::render(QStringLiteral("mainicon"), {side, side})));
+    return icon;
 }
 
 }  // namespace
@@ -146,15 +173,15 @@ const TDlgResources& TDlgResources::shared() {
 }
 
 TDlgResources::TDlgResources()
-    : dlgs_(dlgsList()),
-      btns_(btnsList()),
-      opts_(optsList()),
-      main_(mainList()),
-      option_(optionList()),
-      stat_(statList()),
-      select_(selectList()),
-      turnCursor_(cursors::turn()),
-      moveCursor_(cursors::move()),
-      icon_(faces::tangramIcon(32)) {}
+    : turnCursor_(cursors::turn()), moveCursor_(cursors::move()), icon_(windowIcon()) {
+    Drawings drawings;
+    dlgs_ = dlgsList(drawings);
+    btns_ = btnsList(drawings);
+    opts_ = optsList(drawings);
+    main_ = mainList(drawings);
+    option_ = optionList(drawings);
+    stat_ = statList(drawings);
+    select_ = selectList(drawings);
+}
 
 }  // namespace pivo
