@@ -16,7 +16,7 @@
 
 namespace fs = std::filesystem;
 using namespace pivo;
-using namespace pivo::testing;
+using namespace pivo::scratch;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <iterator>
 #include <vector>
 
-namespace pivo::testing {
+namespace pivo::scratch {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -77,4 +77,4 @@ private:
     void (*previousHandler_)(int) = nullptr;
 };
 
-}  // namespace pivo::testing
+}  // namespace pivo::scratch
