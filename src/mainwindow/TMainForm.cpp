@@ -60,6 +60,7 @@ TMainForm::TMainForm(const MainFormContext& context)
 void TMainForm::FormCreate() {
     firstActivation_ = true;
     settings_.readStartValues(state_);
+    for (QPushButton* editorButton : editorButtons_) editorButton->setVisible(state_.editorMode);
     progress_.clear();
     // A program folder on a read-only medium never gets a games folder; saving there then fails
     // with the save error, as it would on a full disk.
@@ -83,7 +84,7 @@ void TMainForm::FormCreate() {
 // The game cannot run without its figures, nor navigate a category that has none: either ends it.
 bool TMainForm::loadCatalogue() {
     std::string problem;
-    if (!catalogue_.load(state_.programFolder + "pivo.dat")) {
+    if (!catalogue_.load(dataFile())) {
         problem = texts::missingCatalogue(state_.languageFlag);
     } else if (const std::vector<int> empty = catalogue_.emptyCategories(); !empty.empty()) {
         problem = texts::emptyCategory(state_.languageFlag, empty.front());
@@ -134,6 +135,7 @@ void TMainForm::buildToolBar() {
     connect(button(ToolButton::UnsolvedDn), &ImageButton::clicked, this, &TMainForm::UnsolvedDnBtnClick);
     connect(button(ToolButton::Rules), &ImageButton::clicked, this, &TMainForm::RulesBtnClick);
     connect(button(ToolButton::Exit), &ImageButton::clicked, this, &TMainForm::ExitBtnClick);
+    buildEditorButtons();
 }
 
 void TMainForm::addButton(ToolButton which, const BitmapList& list, ButtonFaces faces, QPoint at) {

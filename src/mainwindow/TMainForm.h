@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "Catalogue.h"
 #include "CommandTexts.h"
+#include "EditorTexts.h"
 #include "GameState.h"
 #include "GameWindows.h"
 #include "ImageButton.h"
@@ -10,10 +11,13 @@
 #include "SaveLoadDialogs.h"
 #include "SavedGames.h"
 
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <map>
+#include <string>
 
 namespace pivo {
 
@@ -24,6 +28,9 @@ class Settings;
 class SoundEffects;
 class TDlgResources;
 class ToolBox;
+
+/// The pattern editor's push buttons on the tool bar, shown only in editor mode.
+enum class EditorButton { Add, Save, Delete };
 
 /// What the main window works with; everything lives for the whole run and is owned by the caller.
 struct MainFormContext {
@@ -53,6 +60,7 @@ public:
     BoardBox* box() const { return box_; }
     const SavedGames& savedGames() const { return savedGames_; }
     ImageButton* button(ToolButton which) const;
+    QPushButton* editorButton(EditorButton which) const;
     /// Shows or hides the pattern window and the silhouette on the board for the pattern mode.
     void applyPatternMode();
 
@@ -74,6 +82,10 @@ public slots:
     void UnsolvedDnBtnClick();
     void RulesBtnClick();
     void ExitBtnClick();
+
+    void AddBtnClick();
+    void SaveBtnClick();
+    void Del_BtnClick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -97,6 +109,9 @@ private:
     bool loadCatalogue();
     void buildToolBar();
     void addButton(ToolButton which, const BitmapList& list, ButtonFaces faces, QPoint at);
+    void buildEditorButtons();
+    std::string dataFile() const;
+    void tellEditOutcome(EditCommand command, EditOutcome outcome);
     /// Sets up the current tangram and shows it: board, pattern window, caption.
     void showCurrentTangram();
     void unsolvedStep(bool forward);
@@ -122,6 +137,7 @@ private:
     ToolBox* toolBox_ = nullptr;
     BoardBox* box_ = nullptr;
     std::map<ToolButton, ImageButton*> buttons_;
+    std::array<QPushButton*, 3> editorButtons_{};
     QTimer timer1_;
 };
 
