@@ -7,6 +7,7 @@
 #include "ImageButton.h"
 #include "Music.h"
 #include "Navigation.h"
+#include "OpeningAnimation.h"
 #include "RulesHelp.h"
 #include "Settings.h"
 #include "SoundEffects.h"
@@ -47,6 +48,9 @@ TMainForm::TMainForm(const MainFormContext& context)
       board_(context.catalogue, context.progress, *this) {
     windows_.setMainWindow(this);
     setWindowIcon(resources_.icon());
+    // Hints show over the tool bar even while another window of the game has the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    new OpeningAnimation(this);
     buildToolBar();
     box_ = new BoardBox(board_, this);
     connect(box_, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);

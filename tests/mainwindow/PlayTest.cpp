@@ -105,14 +105,14 @@ TEST_F(Play, PutDownOnALyingTanIsRefused) {
 TEST_F(Play, CursorFollowsTheZonesOfTheLiftedTan) {
     const TanPlacement large = game.board().tans()[3];
     game.press(Qt::LeftButton, game.pixelIn(4, large, GrabZone::Move));
-    const QImage moveShape = TDlgResources::shared().moveCursor().pixmap().toImage();
-    const QImage turnShape = TDlgResources::shared().turnCursor().pixmap().toImage();
+    const QImage moveShape = TDlgResources::shared().moveCursor().bitmap().toImage();
+    const QImage turnShape = TDlgResources::shared().turnCursor().bitmap().toImage();
     ASSERT_NE(moveShape, turnShape);
 
     game.hover(game.pixelIn(4, large, GrabZone::Turn));
-    EXPECT_EQ(game.form().box()->cursor().pixmap().toImage(), turnShape);
+    EXPECT_EQ(game.form().box()->cursor().bitmap().toImage(), turnShape);
     game.hover(game.pixelIn(4, large, GrabZone::Move));
-    EXPECT_EQ(game.form().box()->cursor().pixmap().toImage(), moveShape);
+    EXPECT_EQ(game.form().box()->cursor().bitmap().toImage(), moveShape);
     game.hover(game.emptyPixel());
     EXPECT_EQ(game.form().box()->cursor().shape(), Qt::PointingHandCursor);
 }
