@@ -1,9 +1,12 @@
 #include "DialogWindows.h"
 
+#include "AboutDlg.h"
 #include "DlgResources.h"
 #include "LoadGameDlg.h"
+#include "OptionDlg.h"
 #include "PatForm.h"
 #include "SaveGameDlg.h"
+#include "SelectDlg.h"
 #include "StatDlg.h"
 #include "TongueDlg.h"
 #include "YesNoDlg.h"
@@ -21,10 +24,13 @@ void DialogWindows::createWindows(const Catalogue& catalogue, const Progress& pr
     patForm_ = std::make_unique<TPatForm>(state_, catalogue, progress, board, patternPosition);
     TDlgResources::shared();
     messageDialog();
+    optionDlg_ = std::make_unique<TOptionDlg>(state_, mainWindow_);
     tongueDlg_ = std::make_unique<TTongueDlg>(state_);
     statDlg_ = std::make_unique<TStatDlg>(state_, catalogue, progress, mainWindow_);
+    selectDlg_ = std::make_unique<TSelectDlg>(state_, catalogue, progress, mainWindow_);
     saveGameDlg_ = std::make_unique<TSaveGameDlg>(state_, mainWindow_);
     loadGameDlg_ = std::make_unique<TLoadGameDlg>(state_, savedGames, mainWindow_);
+    aboutDlg_ = std::make_unique<TAboutDlg>(mainWindow_);
 }
 
 TYesNoDlg& DialogWindows::messageDialog() {
@@ -45,6 +51,23 @@ bool DialogWindows::askGameName(std::string& name) { return saveGameDlg_->askNam
 bool DialogWindows::pickGame(std::string& name) { return loadGameDlg_->pick(name); }
 
 void DialogWindows::showStatistics() { statDlg_->showStatistics(); }
+
+// The connections live only as long as this opening: the next caller brings its own.
+bool DialogWindows::selectTangram(const std::function<void()>& categoryChanged) {
+    const QObject opening;
+    QObject::connect(selectDlg_.get(), &TSelectDlg::categoryChanged, &opening, categoryChanged);
+    return selectDlg_->selectTangram();
+}
+
+void DialogWindows::showOptions(const OptionEffects& effects) {
+    const QObject opening;
+    QObject::connect(optionDlg_.get(), &TOptionDlg::languageChanged, &opening, effects.languageChanged);
+    QObject::connect(optionDlg_.get(), &TOptionDlg::backgroundChanged, &opening, effects.backgroundChanged);
+    QObject::connect(optionDlg_.get(), &TOptionDlg::patternModeChanged, &opening, effects.patternModeChanged);
+    optionDlg_->showOptions(effects.music);
+}
+
+void DialogWindows::showAbout() { aboutDlg_->showAbout(); }
 
 void DialogWindows::showPatternWindow(bool shown) {
     if (shown)

@@ -11,9 +11,12 @@
 
 namespace pivo {
 
+class TAboutDlg;
 class TLoadGameDlg;
+class TOptionDlg;
 class TPatForm;
 class TSaveGameDlg;
+class TSelectDlg;
 class TStatDlg;
 class TTongueDlg;
 class TYesNoDlg;
@@ -40,6 +43,9 @@ public:
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;
     void showStatistics() override;
+    bool selectTangram(const std::function<void()>& categoryChanged) override;
+    void showOptions(const OptionEffects& effects) override;
+    void showAbout() override;
     void showPatternWindow(bool shown) override;
     void refreshPatternWindow() override;
     QPoint patternWindowPosition() const override;
@@ -51,10 +57,13 @@ private:
     QWidget* mainWindow_ = nullptr;
     std::unique_ptr<TPatForm> patForm_;
     std::unique_ptr<TYesNoDlg> yesNoDlg_;
+    std::unique_ptr<TOptionDlg> optionDlg_;
     std::unique_ptr<TTongueDlg> tongueDlg_;
     std::unique_ptr<TStatDlg> statDlg_;
+    std::unique_ptr<TSelectDlg> selectDlg_;
     std::unique_ptr<TSaveGameDlg> saveGameDlg_;
     std::unique_ptr<TLoadGameDlg> loadGameDlg_;
+    std::unique_ptr<TAboutDlg> aboutDlg_;
 };
 
 }  // namespace pivo

@@ -2,6 +2,7 @@
 
 #include "BitmapIndex.h"
 #include "DialogChrome.h"
+#include "DialogFrame.h"
 #include "Fonts.h"
 #include "Gauge.h"
 #include "ImageButton.h"
@@ -12,17 +13,6 @@
 
 namespace pivo {
 namespace {
-
-QLabel* whiteLabel(const char* name, QRect geometry, const QFont& font, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -37,14 +27,7 @@ TStatDlg::TStatDlg(GameState& state, const Catalogue& catalogue, const Progress&
     const BitmapList& bmps = TDlgResources::shared().statBitmaps();
     setFixedSize(544, 416);
     setFont(fonts::dialogDefault());
-    auto* background = new StonePanel(bmps, bmp::LightStone, this);
-    background->setGeometry(rect());
-    auto* logo = new LogoLabel(bmps, background);
-    logo->setGeometry(0, 12, 105, 77);
-    auto* progLabel = new RaisedLabel(QStringLiteral("Pivolet"), fonts::arial(37, true), true, background);
-    progLabel->setGeometry(12, 119, 53, 281);
-    auto* versionLabel = new RaisedLabel(QStringLiteral("Version  V3.1"), fonts::arial(16, true), false, background);
-    versionLabel->setGeometry(56, 130, 21, 266);
+    auto* background = brandedBackground(this, bmps);
     auto* okBtn = new ImageButton(bmps, ButtonFaces::pair(bmp::stat::Tick), background);
     okBtn->move(484, 355);
     connect(okBtn, &QAbstractButton::clicked, this, &QDialog::accept);

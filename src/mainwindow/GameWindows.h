@@ -3,14 +3,27 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QWidget;
 
 namespace pivo {
 
-/// The windows the main window opens or drives: the message, language, save and load dialogs and the
-/// pattern window. The game fills it with its real windows; the tests answer from a script.
+class Music;
+
+/// What a press in the options dialog sets going outside the dialog, while it is still open.
+struct OptionEffects {
+    /// The sound and music switches.
+    Music& music;
+    std::function<void()> languageChanged;
+    std::function<void()> backgroundChanged;
+    std::function<void()> patternModeChanged;
+};
+
+/// The windows the main window opens or drives: the message, language, save, load, statistics,
+/// selection and options dialogs, the about window and the pattern window. The game fills it with its
+/// real windows; the tests answer from a script.
 class GameWindows {
 public:
     virtual ~GameWindows() = default;
@@ -31,6 +44,13 @@ public:
 
     /// The statistics of the current category, modally.
     virtual void showStatistics() = 0;
+    /// The selection dialog; true when a tangram was picked. A category changed inside it is in force
+    /// at once: `categoryChanged` runs while the dialog stays open.
+    virtual bool selectTangram(const std::function<void()>& categoryChanged) = 0;
+    /// The options dialog; every press takes effect at once through `effects`.
+    virtual void showOptions(const OptionEffects& effects) = 0;
+    /// The about window, modally.
+    virtual void showAbout() = 0;
 
     /// Shows the pattern window sized for the pattern mode, or hides it.
     virtual void showPatternWindow(bool shown) = 0;

@@ -137,6 +137,9 @@ void TMainForm::buildToolBar() {
     connect(button(ToolButton::Dn), &ImageButton::clicked, this, &TMainForm::DnBtnClick);
     connect(button(ToolButton::UnsolvedUp), &ImageButton::clicked, this, &TMainForm::UnsolvedUpBtnClick);
     connect(button(ToolButton::UnsolvedDn), &ImageButton::clicked, this, &TMainForm::UnsolvedDnBtnClick);
+    connect(button(ToolButton::Select), &ImageButton::clicked, this, &TMainForm::SelectBtnClick);
+    connect(button(ToolButton::Option), &ImageButton::clicked, this, &TMainForm::OptionBtnClick);
+    connect(button(ToolButton::Info), &ImageButton::clicked, this, &TMainForm::InfoBtnClick);
     connect(button(ToolButton::Rules), &ImageButton::clicked, this, &TMainForm::RulesBtnClick);
     connect(button(ToolButton::Exit), &ImageButton::clicked, this, &TMainForm::ExitBtnClick);
     buildEditorButtons();

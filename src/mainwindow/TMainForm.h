@@ -80,6 +80,9 @@ public slots:
     void DnBtnClick();
     void UnsolvedUpBtnClick();
     void UnsolvedDnBtnClick();
+    void SelectBtnClick();
+    void OptionBtnClick();
+    void InfoBtnClick();
     void RulesBtnClick();
     void ExitBtnClick();
 

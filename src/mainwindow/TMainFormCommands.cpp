@@ -7,6 +7,7 @@
 #include "Navigation.h"
 #include "RulesHelp.h"
 #include "Texts.h"
+#include "ToolBox.h"
 
 namespace pivo {
 namespace {
@@ -103,6 +104,28 @@ void TMainForm::TipBtnClick() {
     board_.takeTip();
     windows_.refreshPatternWindow();
 }
+
+// A category changed inside the dialog is set up on the board at once, and the caption follows it,
+// so that it never names a tangram the board does not show, even when the dialog is cancelled.
+void TMainForm::SelectBtnClick() {
+    if (windows_.selectTangram([this] { showCurrentTangram(); })) showCurrentTangram();
+}
+
+void TMainForm::OptionBtnClick() {
+    windows_.showOptions({music_,
+                          [this] {
+                              UpdateHints();
+                              windows_.refreshPatternWindow();
+                          },
+                          [this] {
+                              toolBox_->update();
+                              update();
+                          },
+                          [this] { applyPatternMode(); }});
+    UpdateCaption();
+}
+
+void TMainForm::InfoBtnClick() { windows_.showAbout(); }
 
 void TMainForm::RulesBtnClick() { help_.open(texts::german(state_.languageFlag) ? GermanRules : EnglishRules); }
 

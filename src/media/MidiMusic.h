@@ -27,14 +27,11 @@ public:
     void startMusicAtStartup() override;
     void musicKeepAlive() override;
 
-    /// The music button: off, or on with the next piece of the folder.
-    void toggleMusic() { cycle_.toggleMusic(); }
-    /// The sound button: flips the sound effects switch; plays nothing and cuts nothing off.
-    void toggleSound() { state_.sound = !state_.sound; }
-    /// A MIDI file was found at start-up; without one the options dialog disables the music button.
-    bool musicAvailable() const { return cycle_.musicAvailable(); }
-    /// The current piece's file name without folder, shown by the options dialog.
-    std::string currentMusicName() const { return cycle_.currentName(); }
+    void toggleMusic() override { cycle_.toggleMusic(); }
+    /// Plays nothing and cuts nothing off.
+    void toggleSound() override { state_.sound = !state_.sound; }
+    bool musicAvailable() const override { return cycle_.musicAvailable(); }
+    std::string currentMusicName() const override { return cycle_.currentName(); }
     /// A piece is sounding right now (it may have ended since the last tick).
     bool musicPlaying() const { return player_.isPlaying(); }
 

@@ -85,17 +85,26 @@ void LogoLabel::paintEvent(QPaintEvent*) {
 RaisedLabel::RaisedLabel(const QString& text, const QFont& font, bool raised, QWidget* parent)
     : QWidget(parent), text_(text), font_(font), raised_(raised) {}
 
+void RaisedLabel::setUpright(bool upright) {
+    upright_ = upright;
+    update();
+}
+
 void RaisedLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font_);
     // Turned a quarter counter-clockwise the text runs up the label; the label's height is the
     // line's length.
-    const QRect line(0, 0, height(), width());
+    const QRect line = upright_ ? rect() : QRect(0, 0, height(), width());
     const auto drawAt = [&](int dx, int dy, const QColor& colour) {
         p.save();
-        p.translate(dx, height() + dy);
-        p.rotate(-90);
+        if (upright_) {
+            p.translate(dx, dy);
+        } else {
+            p.translate(dx, height() + dy);
+            p.rotate(-90);
+        }
         p.setPen(colour);
         p.drawText(line, Qt::AlignCenter, text_);
         p.restore();

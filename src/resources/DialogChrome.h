@@ -48,12 +48,14 @@ private:
 
 /// A white text turned a quarter to read bottom to top, optionally raised by a black copy below and
 /// to the right. The selection, options and statistics dialogs carry "Pivolet" and "Version  V3.1"
-/// this way.
+/// this way; the about window carries them upright.
 class RaisedLabel : public QWidget {
 public:
     RaisedLabel(const QString& text, const QFont& font, bool raised, QWidget* parent = nullptr);
 
     QString text() const { return text_; }
+    /// Upright text, centred in the label, instead of the turned one.
+    void setUpright(bool upright);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +64,7 @@ private:
     QString text_;
     QFont font_;
     bool raised_;
+    bool upright_ = false;
 };
 
 }  // namespace pivo

@@ -25,8 +25,14 @@ class RecordingMusic : public Music {
 public:
     void startMusicAtStartup() override { ++starts; }
     void musicKeepAlive() override { ++keepAlives; }
+    void toggleMusic() override { ++musicToggles; }
+    void toggleSound() override { ++soundToggles; }
+    bool musicAvailable() const override { return false; }
+    std::string currentMusicName() const override { return {}; }
     int starts = 0;
     int keepAlives = 0;
+    int musicToggles = 0;
+    int soundToggles = 0;
 };
 
 class RecordingHelp : public RulesHelp {
@@ -54,6 +60,9 @@ public:
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;
     void showStatistics() override { ++statisticsShown; }
+    bool selectTangram(const std::function<void()>&) override { return false; }
+    void showOptions(const OptionEffects&) override { ++optionsShown; }
+    void showAbout() override { ++aboutShown; }
     void showPatternWindow(bool shown) override { patternShown = shown; }
     void refreshPatternWindow() override { ++patternRefreshes; }
     QPoint patternWindowPosition() const override { return patternPosition; }
@@ -70,6 +79,8 @@ public:
     std::deque<std::string> pickedGames;
     int gameNameQuestions = 0;
     int statisticsShown = 0;
+    int optionsShown = 0;
+    int aboutShown = 0;
     bool patternShown = false;
     int patternRefreshes = 0;
     QPoint patternPosition{640, 120};

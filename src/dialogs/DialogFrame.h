@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DialogChrome.h"
+
+#include <QFont>
+#include <QRect>
+
+class QLabel;
+
+namespace pivo {
+
+/// The outer stone panel that fills a dialog of the selection, options and statistics kind, with the
+/// logo at its top left and "Pivolet" and "Version  V3.1" turned and raised below it. The dialog's
+/// other controls go on the panel.
+StonePanel* brandedBackground(QWidget* dialog, const BitmapList& list);
+
+/// A white label on a transparent background, text at the top left, wrapped.
+QLabel* whiteLabel(const char* name, QRect geometry, const QFont& font, QWidget* parent);
+
+}  // namespace pivo

@@ -1,0 +1,161 @@
+#include "SelectDlg.h"
+
+#include "BitmapIndex.h"
+#include "DialogFrame.h"
+#include "Fonts.h"
+#include "ImageButton.h"
+#include "Navigation.h"
+#include "SelectTexts.h"
+#include "SelectTrack.h"
+#include "ThumbnailGrid.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+
+namespace pivo {
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr int PageSize = grid::Cells;
+
+}  // namespace
+
+TSelectDlg::TSelectDlg(GameState& state, const Catalogue& catalogue, const Progress& progress, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
+      state_(state),
+      catalogue_(catalogue),
+      progress_(progress),
+      mainWindow_(mainWindow) {
+    const BitmapList& bmps = TDlgResources::shared().selectBitmaps();
+    setFixedSize(544, 416);
+    setFont(fonts::dialogDefault());
+    auto* background = brandedBackground(this, bmps);
+
+    auto* inner = new StonePanel(bmps, bmp::DarkStone, background);
+    inner->setGeometry(116, 12, 417, 333);
+    katLabel_ = whiteLabel("KatLabel", {3, 4, 410, 29}, fonts::arial(19, true), inner);
+    katLabel_->setWordWrap(false);
+    katLabel_->installEventFilter(this);
+    box_ = new ThumbnailGrid(catalogue_, progress_, bmps.at(bmp::select::FaceStrip), inner);
+    box_->setObjectName(QStringLiteral("box"));
+    box_->setGeometry(8, 32, 369, 301);
+    connect(box_, &ThumbnailGrid::mouseDown, this, &TSelectDlg::boxMouseDown);
+    scroll_ = new SelectTrack(bmps.at(bmp::select::SmallArrows), inner);
+    scroll_->setObjectName(QStringLiteral("Scroll"));
+    scroll_->setGeometry(383, 32, 25, 295);
+    scroll_->setPageStep(PageSize);
+    connect(scroll_, &QSlider::valueChanged, this, &TSelectDlg::refreshGrid);
+    list_ = new QListWidget(inner);
+    list_->setObjectName(QStringLiteral("List"));
+    list_->setGeometry(104, 32, 273, 185);
+    list_->setFont(fonts::arial(19, true));
+    list_->setStyleSheet(QStringLiteral("QListWidget { background: black; color: white; }"
+                                        "QListWidget::item { height: 22px; }"));
+    list_->hide();
+    connect(list_, &QListWidget::currentRowChanged, this, &TSelectDlg::ListChange);
+    // A click on the category already chosen closes the list without changing anything.
+    connect(list_, &QListWidget::itemClicked, list_, &QWidget::hide);
+
+    catBtn_ = new ImageButton(bmps, ButtonFaces::pair(bmp::select::Category), background);
+    catBtn_->setObjectName(QStringLiteral("CatBtn"));
+    catBtn_->move(428, 356);
+    connect(catBtn_, &ImageButton::mouseDown, this, &TSelectDlg::CatBtnMouseDown);
+    cancelBtn_ = new ImageButton(bmps, ButtonFaces::pair(bmp::select::Cross), background);
+    cancelBtn_->setObjectName(QStringLiteral("CancelBtn"));
+    cancelBtn_->move(484, 355);
+    connect(cancelBtn_, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+bool TSelectDlg::selectTangram() { return exec() == QDialog::Accepted; }
+
+void TSelectDlg::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TSelectDlg::FormActivate() {
+    placeOverMainWindow(this, mainWindow_);
+    const int lang = state_.languageFlag;
+    setWindowTitle(text(texts::selectTitle(lang)));
+    cancelBtn_->setHint(text(texts::selectCancelHint(lang)));
+    catBtn_->setHint(text(texts::chooseCategoryHint(lang)));
+    katLabel_->setToolTip(text(texts::chooseCategoryHint(lang)));
+    box_->setToolTip(text(texts::selectGridHint(lang)));
+    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(lang, state_.currentCategory)));
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    for (int category = 0; category < CategoryTotal; ++category) list_->addItem(text(categoryName(lang, category)));
+    list_->hide();
+    setTrack();
+    scroll_->setFocus();
+}
+
+void TSelectDlg::setTrack() {
+    const int maximum = grid::trackMaximum(catalogue_.categoryCount(state_.currentCategory));
+    const int number = catalogue_.entry(state_.currentTangram).number;
+    const QSignalBlocker quiet(scroll_);
+    scroll_->setRange(1, maximum);
+    scroll_->setValue(grid::trackPositionFor(maximum, number));
+    // A category that fits the grid has nothing to scroll.
+    scroll_->setEnabled(maximum > 1);
+    refreshGrid();
+}
+
+void TSelectDlg::refreshGrid() {
+    const int first = grid::firstNumber(scroll_->maximum(), scroll_->value());
+    slots_ = grid::fillSlots(catalogue_, state_.currentCategory, first);
+    box_->setCells(slots_, first);
+}
+
+void TSelectDlg::boxMouseDown(QPoint at) {
+    const std::optional<int> cell = grid::cellAt(at.x(), at.y());
+    if (!cell || slots_[*cell] == grid::NoTangram) return;
+    state_.currentTangram = slots_[*cell];
+    accept();
+}
+
+void TSelectDlg::CatBtnMouseDown(Qt::MouseButton button) {
+    const CategoryStep step = button == Qt::LeftButton    ? CategoryStep::Next
+                              : button == Qt::RightButton ? CategoryStep::Previous
+                                                          : CategoryStep::Keep;
+    state_.currentCategory = steppedCategory(state_.currentCategory, step);
+    categoryChange();
+}
+
+void TSelectDlg::KatLabelClick() {
+    const QSignalBlocker quiet(list_);
+    list_->setCurrentRow(state_.currentCategory);
+    list_->show();
+    list_->raise();
+}
+
+void TSelectDlg::ListChange(int row) {
+    if (row < 0 || row >= CategoryTotal) return;
+    scroll_->setFocus();
+    state_.currentCategory = row;
+    categoryChange();
+    list_->hide();
+}
+
+void TSelectDlg::categoryChange() {
+    state_.currentTangram = catalogue_.firstOfCategory(state_.currentCategory);
+    Q_EMIT categoryChanged();
+    setTrack();
+    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(state_.languageFlag, state_.currentCategory)));
+}
+
+void TSelectDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_N) reject();
+}
+
+bool TSelectDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == katLabel_ && event->type() == QEvent::MouseButtonPress) {
+        KatLabelClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace pivo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSlider>
+
+namespace pivo {
+
+/// The selection dialog's vertical scroll track: its maximum at the top, a picture for its thumb.
+/// Up and Right raise the value by one, Down and Left lower it, Page Up and Page Down move a page,
+/// the wheel acts as Up and Down. Every other key goes on to the dialog.
+class SelectTrack : public QSlider {
+public:
+    SelectTrack(const QPixmap& thumb, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    QPixmap thumb_;
+};
+
+}  // namespace pivo

@@ -1,0 +1,26 @@
+#include "OptionSteps.h"
+
+#include <algorithm>
+
+namespace pivo {
+namespace {
+
+constexpr int Languages = 2;
+constexpr int BackgroundStyles = 6;
+constexpr int PatternModes = 4;
+
+int wrapped(int value, int count) { return ((value % count) + count) % count; }
+
+}  // namespace
+
+int nextLanguage(int languageFlag) { return wrapped(languageFlag + 1, Languages); }
+
+int nextBackground(int background) { return (backgroundInForce(background) + 1) % BackgroundStyles; }
+
+int nextPatternMode(int patternMode) { return (patternModeInForce(patternMode) + 1) % PatternModes; }
+
+int backgroundInForce(int background) { return wrapped(background, BackgroundStyles); }
+
+int patternModeInForce(int patternMode) { return std::clamp(patternMode, 0, PatternModes - 1); }
+
+}  // namespace pivo

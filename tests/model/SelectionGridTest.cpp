@@ -1,0 +1,129 @@
+#include "SelectionGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace pivo;
+
+namespace {
+
+// A catalogue of the given categories in order; every figure is the start placement.
+Catalogue catalogueOf(const std::vector<int>& categories) {
+    std::vector<std::uint8_t> bytes;
+    for (int category : categories) {
+        bytes.push_back(static_cast<std::uint8_t>(category));
+        for (const TanPlacement& tan : startPlacement()) bytes.insert(bytes.end(), {tan.x, tan.y, tan.orientation});
+    }
+    Catalogue catalogue;
+    catalogue.loadRecords(bytes);
+    return catalogue;
+}
+
+// Category 1 holds 40 tangrams with a tangram of category 2 after every fourth; category 0 holds two.
+std::vector<int> interleaved() {
+    std::vector<int> categories{0, 0};
+    for (int n = 1; n <= 40; ++n) {
+        categories.push_back(1);
+        if (n % 4 == 0) categories.push_back(2);
+    }
+    return categories;
+}
+
+// The catalogue index of number `number` of a category.
+int indexOf(const Catalogue& catalogue, int category, int number) {
+    for (int i = 1; i <= catalogue.tangramCount(); ++i)
+        if (catalogue.entry(i).category == category && catalogue.entry(i).number == number) return i;
+    return 0;
+}
+
+grid::Slots numbersOf(const Catalogue& catalogue, int category, int first) {
+    grid::Slots slots{};
+    for (int s = 0; s < grid::Cells; ++s) slots[s] = indexOf(catalogue, category, first + s);
+    return slots;
+}
+
+}  // namespace
+
+// The track runs against the numbers: its maximum shows number 1 first, its value 1 the last nine.
+TEST(SelectionGrid, TrackPositionForTheCurrentNumber) {
+    const int maximum = grid::trackMaximum(40);
+    EXPECT_EQ(maximum, 32);
+    // Near the start, in the middle, and among the last eight, where the last nine show.
+    EXPECT_EQ(grid::trackPositionFor(maximum, 1), 32);
+    EXPECT_EQ(grid::trackPositionFor(maximum, 5), 28);
+    EXPECT_EQ(grid::firstNumber(maximum, 28), 5);
+    EXPECT_EQ(grid::trackPositionFor(maximum, 20), 13);
+    EXPECT_EQ(grid::firstNumber(maximum, 13), 20);
+    EXPECT_EQ(grid::trackPositionFor(maximum, 32), 1);
+    EXPECT_EQ(grid::trackPositionFor(maximum, 33), 1);
+    EXPECT_EQ(grid::trackPositionFor(maximum, 40), 1);
+    EXPECT_EQ(grid::firstNumber(maximum, 1), 32);
+    // Nine or fewer: one position, showing from number 1.
+    for (int count : {9, 5, 1}) {
+        EXPECT_EQ(grid::trackMaximum(count), 1) << count;
+        EXPECT_EQ(grid::trackPositionFor(1, count), 1) << count;
+        EXPECT_EQ(grid::firstNumber(1, 1), 1);
+    }
+}
+
+// One forward scan finds numbers first .. first + 8 of the category, skipping other categories.
+TEST(SelectionGrid, SlotsFollowTheNumbers) {
+    const Catalogue catalogue = catalogueOf(interleaved());
+    for (int first : {1, 5, 20, 32})
+        EXPECT_EQ(grid::fillSlots(catalogue, 1, first), numbersOf(catalogue, 1, first)) << first;
+    // The last nine of 40 start at 32; a first number beyond leaves the cells past 40 empty.
+    const grid::Slots tail = grid::fillSlots(catalogue, 1, 36);
+    EXPECT_EQ(tail[4], indexOf(catalogue, 1, 40));
+    for (int s = 5; s < grid::Cells; ++s) EXPECT_EQ(tail[s], grid::NoTangram) << s;
+    // A category of two: two cells filled, seven empty.
+    EXPECT_EQ(grid::fillSlots(catalogue, 0, 1), (grid::Slots{1, 2, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+// After the editor, a missing number leaves its cell empty and the later numbers still show; a number
+// moved before the cursor is not found; no cell ever holds another category's tangram.
+TEST(SelectionGrid, EditorGapsLeaveCellsEmpty) {
+    Catalogue catalogue = catalogueOf(interleaved());
+    const int seventh = indexOf(catalogue, 1, 7);
+    ASSERT_TRUE(catalogue.deletePattern(seventh));
+    grid::Slots slots = grid::fillSlots(catalogue, 1, 5);
+    EXPECT_EQ(slots[0], indexOf(catalogue, 1, 5));
+    EXPECT_EQ(slots[1], indexOf(catalogue, 1, 6));
+    EXPECT_EQ(slots[2], grid::NoTangram);
+    EXPECT_EQ(slots[3], indexOf(catalogue, 1, 8));
+    EXPECT_EQ(slots[8], indexOf(catalogue, 1, 13));
+
+    // A new figure of category 1 at the front takes number 41 there, behind the cursor's path.
+    catalogue = catalogueOf(interleaved());
+    ASSERT_TRUE(catalogue.insertPattern(1, 1, startPlacement()));
+    ASSERT_EQ(catalogue.entry(1).number, 41);
+    slots = grid::fillSlots(catalogue, 1, 33);
+    EXPECT_EQ(slots[7], indexOf(catalogue, 1, 40));
+    EXPECT_EQ(slots[8], grid::NoTangram);
+    for (int slot : slots)
+        EXPECT_TRUE(slot == grid::NoTangram || catalogue.entry(slot).category == 1) << slot;
+}
+
+// The cells' pitch decides the click: the gap right of or below a cell belongs to it; the grid's
+// pixel row 300 and anything left of or above it is outside.
+TEST(SelectionGrid, CellUnderAPoint) {
+    EXPECT_EQ(grid::cellAt(0, 0), 0);
+    EXPECT_EQ(grid::cellAt(122, 50), 0);
+    EXPECT_EQ(grid::cellAt(124, 99), 0);
+    EXPECT_EQ(grid::cellAt(125, 0), 1);
+    EXPECT_EQ(grid::cellAt(130, 105), 4);
+    EXPECT_EQ(grid::cellAt(368, 299), 8);
+    EXPECT_EQ(grid::cellAt(10, 300), std::nullopt);
+    EXPECT_EQ(grid::cellAt(375, 10), std::nullopt);
+    EXPECT_EQ(grid::cellAt(-1, 10), std::nullopt);
+    EXPECT_EQ(grid::cellAt(10, -1), std::nullopt);
+}
+
+// The face turns from happy (no tips) to sad (given up); a tangram never touched has none.
+TEST(SelectionGrid, FaceForTheProgress) {
+    EXPECT_EQ(grid::faceIndex({0}), std::nullopt);
+    EXPECT_EQ(grid::faceIndex({FinishedFlag}), 7);
+    EXPECT_EQ(grid::faceIndex({2}), 5);
+    EXPECT_EQ(grid::faceIndex({FinishedFlag | 3}), 4);
+    EXPECT_EQ(grid::faceIndex({FinishedFlag | 7}), 0);
+}
