@@ -166,10 +166,11 @@ def background_sheet():
     return rows
 
 
-def stones(grey, seed, width=160, height=120, count=26):
-    """Rounded stones in mortar; the stones wrap round the edges so the texture repeats."""
+def stones(grey, seed, contrast, width=160, height=120, count=26):
+    """Rounded stones in mortar; the stones wrap round the edges so the texture repeats. `contrast`
+    scales how much stones, grit and mortar differ from the base grey."""
     rng = random.Random(seed)
-    centres = [(rng.uniform(0, width), rng.uniform(0, height), rng.uniform(-22, 22)) for _ in range(count)]
+    centres = [(rng.uniform(0, width), rng.uniform(0, height), rng.uniform(-22, 22) * contrast) for _ in range(count)]
     noise = Noise(seed, width, height, [(8, 6, 1.0), (20, 15, 0.5), (40, 30, 0.3), (80, 60, 0.2)])
     rows = []
     for y in range(height):
@@ -185,13 +186,14 @@ def stones(grey, seed, width=160, height=120, count=26):
                 elif d < second:
                     second = d
             edge = second - best
-            grit = noise(x, y) - 0.5
+            grit = (noise(x, y) - 0.5) * contrast
+            mortar = grey * (1 - 0.45 * contrast)
             if edge < 1.6:
-                value = grey * 0.55 + 30 * grit
+                value = mortar + 30 * grit
             else:
                 rim = min(1.0, (edge - 1.6) / 5.0)
                 value = grey + tone + 40 * grit
-                value = grey * 0.7 + (value - grey * 0.7) * (0.55 + 0.45 * rim)
+                value = mortar + (value - mortar) * (0.55 + 0.45 * rim)
             v = int(min(255, max(0, value)))
             row.append((v, v, v))
         rows.append(row)
@@ -202,8 +204,9 @@ def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parents[2] / "src/resources/art/textures"
     out.mkdir(parents=True, exist_ok=True)
     write_png(out / "backgrounds.png", 2 * TILE, 6 * TILE, background_sheet())
-    write_png(out / "stone-light.png", 160, 120, stones(196, 1))
-    write_png(out / "stone-dark.png", 160, 120, stones(112, 2))
+    write_png(out / "stone-light.png", 160, 120, stones(196, 1, 1.0))
+    # Calmer than the light one: the dialogs' texts stand on it.
+    write_png(out / "stone-dark.png", 160, 120, stones(104, 2, 0.45))
 
 
 if __name__ == "__main__":
