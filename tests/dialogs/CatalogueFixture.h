@@ -4,11 +4,10 @@
 #include "Tans.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 // A catalogue whose entries have the given categories, in order, all with the start placement.
-inline void fillCatalogue(pivo::Catalogue& catalogue, std::initializer_list<int> categories) {
+inline void fillCatalogue(pivo::Catalogue& catalogue, const std::vector<int>& categories) {
     std::vector<std::uint8_t> bytes;
     for (int category : categories) {
         bytes.push_back(static_cast<std::uint8_t>(category));
