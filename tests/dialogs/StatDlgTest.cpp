@@ -84,6 +84,25 @@ TEST_F(StatDlgTest, PaintsTheTipLevelBar) {
     EXPECT_NE(shot.pixelColor(100, 17), QColor(0, 255, 0));
 }
 
+// All solved without help: one green bar to the end, rows 0..16; all dropped: one red bar.
+TEST_F(StatDlgTest, WholeBarInOneColour) {
+    for (int i = 2; i <= 5; ++i) progress.setStatus(i, FinishedFlag);
+    openAndClose();
+    QImage shot = bar();
+    for (int x : {0, 196, 392}) {
+        EXPECT_EQ(shot.pixelColor(x, 0), QColor(0, 255, 0)) << x;
+        EXPECT_EQ(shot.pixelColor(x, 16), QColor(0, 255, 0)) << x;
+        EXPECT_NE(shot.pixelColor(x, 17), QColor(0, 255, 0)) << x;
+    }
+    EXPECT_EQ(gauge("G2"), 100);
+    for (int i = 2; i <= 5; ++i) progress.setStatus(i, FinishedFlag | 7);
+    openAndClose();
+    shot = bar();
+    for (int x : {0, 196, 392}) EXPECT_EQ(shot.pixelColor(x, 8), QColor(255, 0, 0)) << x;
+    EXPECT_EQ(gauge("G1"), 100);
+    EXPECT_EQ(gauge("G2"), 0);
+}
+
 // Enter, J and Y close the page; Esc and other keys leave it open.
 TEST_F(StatDlgTest, Keys) {
     for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_J, Qt::Key_Y}) {

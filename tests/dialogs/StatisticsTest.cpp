@@ -140,3 +140,35 @@ TEST(StatisticsTexts, TitleAndCategory) {
     EXPECT_EQ(texts::statisticsCategory(0, 1), "Category: Animals");
     EXPECT_EQ(texts::statisticsCategory(-1, 0), "Category: Humans");
 }
+
+// All solved without help, all dropped, and an empty category, in both languages: the sentences, and
+// a bar that is one slice across the whole width, or none.
+TEST(StatisticsTexts, AllSolvedAllDroppedAndEmptyCategory) {
+    const CategoryStatistics solved = withTips({4, 0, 0, 0, 0, 0, 0, 0}, 4);
+    EXPECT_EQ(texts::finishedSentence(1, solved), "Bisher wurden 4 von insgesamt 4 Tangrams gelöst.");
+    EXPECT_EQ(texts::helpSentence(0, solved),
+              "For 4 Tangrams you didn't need any help. For no Tangram you needed little, for no Tangram some more "
+              "and for no Tangram much help. You dropped no Tangram.");
+    EXPECT_EQ(texts::pointsSentence(1, solved), "Hurra, Du hast alle möglichen Punkte erreicht.");
+    auto s = barSlices(solved, 393);
+    EXPECT_EQ(s[0].start, 0);
+    EXPECT_EQ(s[0].end, 393);
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(s[k].start, 393) << k;
+
+    const CategoryStatistics dropped = withTips({0, 0, 0, 0, 0, 0, 0, 4}, 4);
+    EXPECT_EQ(texts::helpSentence(1, dropped),
+              "Du hast für kein Tangram keine, für kein Tangram wenig, für kein Tangram etwas mehr und für kein "
+              "Tangram viel Hilfe benötigt. Du hast 4 Tangrams aufgegeben.");
+    EXPECT_EQ(texts::pointsSentence(0, dropped), "Sorry, you reached no points.");
+    s = barSlices(dropped, 393);
+    EXPECT_EQ(s[6].end, 0);
+    EXPECT_EQ(s[7].start, 0);
+    EXPECT_EQ(s[7].end, 393);
+
+    const CategoryStatistics empty = withTips({}, 0);
+    EXPECT_EQ(texts::finishedSentence(1, empty), "Bisher wurde noch kein Tangram gelöst !!!");
+    EXPECT_EQ(texts::pointsSentence(1, empty), "Hurra, Du hast alle möglichen Punkte erreicht.");
+    EXPECT_EQ(texts::pointsSentence(0, empty), "Hurrah, you reached all possible points.");
+    EXPECT_EQ(gaugePercent(empty.points, empty.maxPoints()), 0);
+    for (const BarSlice& slice : barSlices(empty, 393)) EXPECT_EQ(slice.end, 0);
+}
