@@ -12,9 +12,13 @@ OpeningAnimation::OpeningAnimation(QWidget* window) : QVariantAnimation(window),
     setStartValue(0.0);
     setEndValue(1.0);
     setDuration(DurationMs);
-    connect(this, &QVariantAnimation::valueChanged, this,
-            [this](const QVariant& value) { window_->setMask(visiblePart(window_->size(), value.toDouble())); });
-    connect(this, &QVariantAnimation::finished, this, [this] { window_->clearMask(); });
+    connect(this, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        const double progress = value.toDouble();
+        if (progress < 1.0)
+            window_->setMask(visiblePart(window_->size(), progress));
+        else
+            window_->clearMask();
+    });
     window_->installEventFilter(this);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QScreen>
 #include <QTest>
+#include <QVariantAnimation>
 
 #include <gtest/gtest.h>
 
@@ -42,18 +43,18 @@ TEST(Chrome, MinimumOuterSize) {
     EXPECT_GE(game.unit(), 1);
 }
 
-// The window opens from its centre: right after the first show only a middle part shows, and once the
-// animation is over the whole window does.
+// The window opens from its centre: a middle part shows that grows with the animation, and at its end
+// the whole window does.
 TEST(Chrome, OpensFromItsCentre) {
     TestGame game;
     game.store("tongue", "0");
     game.start();
-    const QRegion opening = game.form().mask();
-    ASSERT_FALSE(opening.isEmpty());
-    EXPECT_TRUE(game.form().rect().contains(opening.boundingRect()));
-    EXPECT_NE(opening.boundingRect(), game.form().rect());
-    EXPECT_LE((opening.boundingRect().center() - game.form().rect().center()).manhattanLength(), 2);
-    QTest::qWait(OpeningAnimation::DurationMs + 100);
+    auto* opening = game.form().findChild<QVariantAnimation*>();
+    ASSERT_NE(opening, nullptr);
+    // Stepped by hand, so a slow machine sees the same steps.
+    opening->setCurrentTime(OpeningAnimation::DurationMs / 2);
+    EXPECT_EQ(game.form().mask().boundingRect(), OpeningAnimation::visiblePart(game.form().size(), 0.5));
+    opening->setCurrentTime(OpeningAnimation::DurationMs);
     EXPECT_TRUE(game.form().mask().isEmpty());
     EXPECT_FALSE(game.form().windowIcon().isNull());
 }
