@@ -61,8 +61,8 @@ public:
     bool pickGame(std::string& name) override;
     void showStatistics() override { ++statisticsShown; }
     bool selectTangram(const std::function<void()>&) override { return false; }
-    void showOptions(const OptionEffects&) override { ++optionsShown; }
-    void showAbout() override { ++aboutShown; }
+    void showOptions(const OptionEffects&) override {}
+    void showAbout() override {}
     void showPatternWindow(bool shown) override { patternShown = shown; }
     void refreshPatternWindow() override { ++patternRefreshes; }
     QPoint patternWindowPosition() const override { return patternPosition; }
@@ -79,8 +79,6 @@ public:
     std::deque<std::string> pickedGames;
     int gameNameQuestions = 0;
     int statisticsShown = 0;
-    int optionsShown = 0;
-    int aboutShown = 0;
     bool patternShown = false;
     int patternRefreshes = 0;
     QPoint patternPosition{640, 120};
