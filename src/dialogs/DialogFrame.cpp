@@ -21,6 +21,10 @@ StonePanel* brandedBackground(QWidget* dialog, const BitmapList& list) {
     return background;
 }
 
+bool isOkKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_J || key == Qt::Key_Y;
+}
+
 QLabel* whiteLabel(const char* name, QRect geometry, const QFont& font, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));

@@ -14,6 +14,9 @@ namespace pivo {
 /// other controls go on the panel.
 StonePanel* brandedBackground(QWidget* dialog, const BitmapList& list);
 
+/// Enter, J and Y: the keys that close the options and statistics dialogs with OK.
+bool isOkKey(int key);
+
 /// A white label on a transparent background, text at the top left, wrapped.
 QLabel* whiteLabel(const char* name, QRect geometry, const QFont& font, QWidget* parent);
 

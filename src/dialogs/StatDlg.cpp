@@ -74,13 +74,7 @@ void TStatDlg::FormActivate() {
 }
 
 void TStatDlg::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_J:
-    case Qt::Key_Y: accept(); break;
-    default: break;
-    }
+    if (isOkKey(event->key())) accept();
 }
 
 }  // namespace pivo

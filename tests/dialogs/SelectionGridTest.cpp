@@ -1,3 +1,4 @@
+#include "CatalogueFixture.h"
 #include "SelectionGrid.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,8 @@ namespace {
 
 // A catalogue of the given categories in order; every figure is the start placement.
 Catalogue catalogueOf(const std::vector<int>& categories) {
-    std::vector<std::uint8_t> bytes;
-    for (int category : categories) {
-        bytes.push_back(static_cast<std::uint8_t>(category));
-        for (const TanPlacement& tan : startPlacement()) bytes.insert(bytes.end(), {tan.x, tan.y, tan.orientation});
-    }
     Catalogue catalogue;
-    catalogue.loadRecords(bytes);
+    fillCatalogue(catalogue, categories);
     return catalogue;
 }
 
