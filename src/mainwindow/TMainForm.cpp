@@ -8,6 +8,7 @@
 #include "Music.h"
 #include "Navigation.h"
 #include "OpeningAnimation.h"
+#include "OptionSteps.h"
 #include "RulesHelp.h"
 #include "Settings.h"
 #include "SoundEffects.h"
@@ -153,7 +154,7 @@ void TMainForm::addButton(ToolButton which, const BitmapList& list, ButtonFaces 
 
 ImageButton* TMainForm::button(ToolButton which) const { return buttons_.at(which); }
 
-int TMainForm::effectivePatternMode() const { return std::clamp(state_.patternMode, 0, 3); }
+int TMainForm::effectivePatternMode() const { return patternModeInForce(state_.patternMode); }
 
 void TMainForm::applyPatternMode() {
     box_->setSilhouetteShown(effectivePatternMode() == 0);
