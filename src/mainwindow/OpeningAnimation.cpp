@@ -8,26 +8,10 @@
 
 namespace pivo {
 
-OpeningAnimation::OpeningAnimation(QWidget* window) : QVariantAnimation(window), window_(window) {
-    setStartValue(0.0);
-    setEndValue(1.0);
-    setDuration(DurationMs);
-    connect(this, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        const double progress = value.toDouble();
-        if (progress < 1.0)
-            window_->setMask(visiblePart(window_->size(), progress));
-        else
-            window_->clearMask();
-    });
+OpeningAnimation::OpeningAnimation(QWidget* window) : QObject(window), window_(window) {
+    timer_.setInterval(StepMs);
+    connect(&timer_, &QTimer::timeout, this, &OpeningAnimation::step);
     window_->installEventFilter(this);
-}
-
-bool OpeningAnimation::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Show) {
-        window_->removeEventFilter(this);
-        start();
-    }
-    return false;
 }
 
 QRect OpeningAnimation::visiblePart(QSize size, double progress) {
@@ -36,6 +20,25 @@ QRect OpeningAnimation::visiblePart(QSize size, double progress) {
     const int width = std::max(1, int(size.width() * share));
     const int height = std::max(1, int(size.height() * share));
     return {(size.width() - width) / 2, (size.height() - height) / 2, width, height};
+}
+
+void OpeningAnimation::step() {
+    if (++step_ >= Steps) {
+        timer_.stop();
+        window_->clearMask();
+        return;
+    }
+    window_->setMask(visiblePart(window_->size(), double(step_) / Steps));
+}
+
+bool OpeningAnimation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::Show) {
+        window_->removeEventFilter(this);
+        step_ = 0;
+        window_->setMask(visiblePart(window_->size(), 0.0));
+        timer_.start();
+    }
+    return false;
 }
 
 }  // namespace pivo
