@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QWheelEvent>
 
 namespace pivo {
 namespace {
@@ -148,6 +149,11 @@ void TSelectDlg::categoryChange() {
 
 void TSelectDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_N) reject();
+}
+
+void TSelectDlg::wheelEvent(QWheelEvent* event) {
+    scroll_->turnWheel(event->angleDelta().y());
+    event->accept();
 }
 
 bool TSelectDlg::eventFilter(QObject* watched, QEvent* event) {

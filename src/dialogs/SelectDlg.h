@@ -38,6 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     /// Esc and N cancel, though the track holds the focus.
     void keyPressEvent(QKeyEvent* event) override;
+    /// The wheel moves the track wherever the mouse is, as the track holds the focus.
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

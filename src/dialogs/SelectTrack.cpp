@@ -39,10 +39,13 @@ void SelectTrack::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void SelectTrack::turnWheel(int angleDelta) {
+    if (angleDelta > 0) setValue(value() + singleStep());
+    if (angleDelta < 0) setValue(value() - singleStep());
+}
+
 void SelectTrack::wheelEvent(QWheelEvent* event) {
-    const int delta = event->angleDelta().y();
-    if (delta > 0) setValue(value() + singleStep());
-    if (delta < 0) setValue(value() - singleStep());
+    turnWheel(event->angleDelta().y());
     event->accept();
 }
 

@@ -12,6 +12,9 @@ class SelectTrack : public QSlider {
 public:
     SelectTrack(const QPixmap& thumb, QWidget* parent = nullptr);
 
+    /// One step up for a wheel turned away from the player, one down for a wheel turned towards.
+    void turnWheel(int angleDelta);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

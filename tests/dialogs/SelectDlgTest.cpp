@@ -120,8 +120,15 @@ TEST_F(SelectDlgTest, TrackKeysAndWheel) {
         values.push_back(track->value());
         for (int i = 0; i < 4; ++i) QTest::keyClick(track, Qt::Key_PageDown);
         values.push_back(track->value());
+        // Over the grid the wheel still moves the track: the grid leaves the wheel to the dialog.
+        QWheelEvent overGrid(QPointF(60, 60), box()->mapToGlobal(QPointF(60, 60)), {}, QPoint(0, 120), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box(), &overGrid);
+        EXPECT_FALSE(overGrid.isAccepted());
+        QApplication::sendEvent(&dlg, &overGrid);
+        values.push_back(track->value());
     });
-    EXPECT_EQ(values, (std::vector<int>{29, 32, 31, 22, 21, 22, 21, 22, 1}));
+    EXPECT_EQ(values, (std::vector<int>{29, 32, 31, 22, 21, 22, 21, 22, 1, 2}));
     EXPECT_EQ(afterPageDown, numbers(1, 11));
 }
 
