@@ -158,10 +158,11 @@ BitmapList selectList(Drawings& drawings) {
     return list;
 }
 
-// The icon at the sizes window managers ask for most, each rendered at its own size to stay sharp.
+// The icon at its own 32 pixels and at 48 for larger panels, each rendered at its size to stay sharp;
+// at 16 the gaps would break up, so smaller ones are scaled down from these.
 QIcon windowIcon() {
     QIcon icon;
-    for (int side : {16, 32, 48}) icon.addPixmap(art::cutOut(art::render(QStringLiteral("mainicon"), {side, side})));
+    for (int side : {32, 48}) icon.addPixmap(art::cutOut(art::render(QStringLiteral("mainicon"), {side, side})));
     return icon;
 }
 

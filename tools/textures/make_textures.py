@@ -90,12 +90,22 @@ def stripes(x, y, n):
     return shade(mix(brown, green, t), 0.8 + 0.4 * n(x * 3 % TILE, y))
 
 
+SWIRL_CENTRES = [(25, 25, 1.0), (75, 75, -1.0), (75, 25, 0.8), (25, 75, -0.8)]
+
+
 def swirls(x, y, n):
-    """1: purple and green swirls, noise bent round itself."""
+    """1: purple and green swirls: diagonal bands wound round four eddies of alternating sense."""
     purple, green = (96, 36, 122), (58, 150, 70)
-    angle = 2 * math.pi * (x / 50.0 + y / 100.0) + 9.0 * n(x, y)
-    t = 0.5 + 0.5 * math.sin(angle)
-    return shade(mix(purple, green, smooth_band(t, 0.5)), 0.85 + 0.3 * n(y, x))
+    u, v = float(x), float(y)
+    for cx, cy, sense in SWIRL_CENTRES:
+        # The nearest copy of the eddy in the repeated tiles, so the winding wraps with them.
+        dx = (x - cx + 50) % 100 - 50
+        dy = (y - cy + 50) % 100 - 50
+        turn = sense * 4.0 * math.exp(-(dx * dx + dy * dy) / 300.0)
+        u += dx * (math.cos(turn) - 1) - dy * math.sin(turn)
+        v += dx * math.sin(turn) + dy * (math.cos(turn) - 1)
+    t = 0.5 + 0.5 * math.sin(2 * math.pi * (u + v) / 25.0 + 2.0 * n(x, y))
+    return shade(mix(purple, green, smooth_band(t, 0.35)), 0.85 + 0.3 * n(y, x))
 
 
 def check(x, y, n):
