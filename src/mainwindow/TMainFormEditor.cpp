@@ -14,11 +14,13 @@ constexpr int NoticeKind = 10;
 }  // namespace
 
 // Plain push buttons with fixed captions and no hints: only the catalogue's author ever sees them.
+// They take no keyboard focus, so a stray Space cannot add or delete a second time, with no undo.
 // Save overlaps the lower edge of Add; made later, it lies on top.
 void TMainForm::buildEditorButtons() {
     const auto make = [this](EditorButton which, const char* caption, QRect geometry, void (TMainForm::*click)()) {
         auto* button = new QPushButton(QString::fromLatin1(caption), toolBox_);
         button->setGeometry(geometry);
+        button->setFocusPolicy(Qt::NoFocus);
         button->hide();
         connect(button, &QPushButton::clicked, this, click);
         editorButtons_[static_cast<std::size_t>(which)] = button;

@@ -51,14 +51,14 @@ Bytes fileBytes(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class Editor : public ::testing::Test {
+class PatternEditor : public ::testing::Test {
 protected:
-    Editor() {
+    PatternEditor() {
         std::string pattern = (fs::temp_directory_path() / "pivo-editor-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
         dataFile = (folder / "pivo.dat").string();
     }
-    ~Editor() override { fs::remove_all(folder); }
+    ~PatternEditor() override { fs::remove_all(folder); }
 
     // The catalogue as the game has it after loading `bytes` from its data file.
     void start(const Bytes& bytes) {
@@ -77,7 +77,7 @@ protected:
 
 // Adding at entry 5 of category 2: the new figure becomes entry 5, the former entry 5 becomes 6, the
 // counts grow, and the file gets one record more, holding the figure as laid.
-TEST_F(Editor, AddPutsTheFigureInPlaceOfTheCurrentEntry) {
+TEST_F(PatternEditor, AddPutsTheFigureInPlaceOfTheCurrentEntry) {
     start(catalogueOf({0, 1, 2, 2, 2, 2, 3, 4, 5, 6, 7}));
     const CatalogueEntry former5 = catalogue->entry(5);
     const Placement figure = moved(-20, 10);
@@ -102,7 +102,7 @@ TEST_F(Editor, AddPutsTheFigureInPlaceOfTheCurrentEntry) {
 }
 
 // A full catalogue takes no 3001st figure: the add is refused and neither memory nor file change.
-TEST_F(Editor, AddIsRefusedWhenTheCatalogueIsFull) {
+TEST_F(PatternEditor, AddIsRefusedWhenTheCatalogueIsFull) {
     std::vector<int> categories(MaxTangrams);
     for (int i = 0; i < MaxTangrams; ++i) categories[i] = i % CategoryTotal;
     const Bytes full = catalogueOf(categories);
@@ -118,7 +118,7 @@ TEST_F(Editor, AddIsRefusedWhenTheCatalogueIsFull) {
 
 // After a delete the current tangram designates the entry of its category that followed the deleted
 // one; when another category's entry or nothing followed, the nearest one of the category.
-TEST_F(Editor, DeleteLeavesTheCurrentTangramInItsCategory) {
+TEST_F(PatternEditor, DeleteLeavesTheCurrentTangramInItsCategory) {
     start(catalogueOf({0, 1, 0, 2, 2, 3, 4, 5, 6, 7, 7}));
     const Placement former5 = catalogue->entry(5).placement;
     int tangram = 4;
@@ -143,7 +143,7 @@ TEST_F(Editor, DeleteLeavesTheCurrentTangramInItsCategory) {
 }
 
 // The only entry of a category stays: deleting it would leave a category the game cannot navigate.
-TEST_F(Editor, DeleteIsRefusedForTheOnlyEntryOfACategory) {
+TEST_F(PatternEditor, DeleteIsRefusedForTheOnlyEntryOfACategory) {
     const Bytes bytes = catalogueOf({0, 1, 2, 0, 3, 4, 5, 6, 7});
     start(bytes);
     int tangram = 3;
@@ -157,7 +157,7 @@ TEST_F(Editor, DeleteIsRefusedForTheOnlyEntryOfACategory) {
 
 // Save writes every figure centred, the catalogue in memory keeps the coordinates it had, and the
 // next load reads the centred figures.
-TEST_F(Editor, SaveWritesCentredFiguresAndKeepsTheCatalogue) {
+TEST_F(PatternEditor, SaveWritesCentredFiguresAndKeepsTheCatalogue) {
     start(catalogueOf({0, 1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(saveCentred(*catalogue, dataFile), EditOutcome::Written);
 
@@ -174,7 +174,7 @@ TEST_F(Editor, SaveWritesCentredFiguresAndKeepsTheCatalogue) {
 
 // A file that cannot be replaced stays whole and as it was; add and delete still stand in memory,
 // and the caller learns of it.
-TEST_F(Editor, FailedWritesLeaveTheFileAsItWas) {
+TEST_F(PatternEditor, FailedWritesLeaveTheFileAsItWas) {
     const Bytes bytes = catalogueOf({0, 1, 2, 3, 4, 5, 6, 7, 7});
     start(bytes);
     blockWrites();
@@ -200,7 +200,7 @@ TEST_F(Editor, FailedWritesLeaveTheFileAsItWas) {
 
 // A long run of adds, deletes and category changes: the current tangram always designates an entry of
 // the current category, no category runs empty, the counts add up, and the file is the catalogue.
-TEST_F(Editor, EditSessionsKeepTheNavigationInvariant) {
+TEST_F(PatternEditor, EditSessionsKeepTheNavigationInvariant) {
     // Categories interleaved, so that a delete's follower is often of another category.
     std::vector<int> categories;
     for (int i = 0; i < 3 * CategoryTotal; ++i) categories.push_back(i % CategoryTotal);
