@@ -1,11 +1,12 @@
-// Measures the game window: start to first frame, memory and idle CPU (each in a fresh process), a
-// full board repaint at a 1920 x 1080 client area, and one drag step with its repaint.
+// Measures the game window: start to first frame, memory at the first frame and once settled, and idle
+// CPU (each in a fresh process), a full board repaint at a 1920 x 1080 client area, and one drag step
+// with its repaint.
 //
 //   bench_window [runs]          runs every measurement and prints median, minimum and maximum
 //   bench_window --child MODE    one game process, reporting to the parent (start, idle)
 //
 // Needs a display large enough for 1920 x 1080 (bench/window/run.sh starts one under Xvfb) and a
-// settings store with a language chosen and music off (run.sh points XDG_CONFIG_HOME at one).
+// settings store with a language chosen (run.sh points XDG_CONFIG_HOME at one, music off unless asked).
 
 #include "BoardBox.h"
 #include "Game.h"
@@ -61,10 +62,12 @@ void report(const char* name, const char* unit, std::vector<double> values) {
     std::fflush(stdout);
 }
 
-// Runs `task` once, from the event loop, after the widget's first paint has been put on the screen.
+// Runs `task` once, from the event loop, after the widget's first paint has been put on the screen,
+// with the time and the resident memory taken at that paint: other work queued behind the first frame
+// (the music's synthesiser starts there) must not count as the frame's.
 class FirstFrame : public QObject {
 public:
-    FirstFrame(QWidget* widget, std::function<void()> task) : task_(std::move(task)) {
+    FirstFrame(QWidget* widget, std::function<void(double, double)> task) : task_(std::move(task)) {
         widget->installEventFilter(this);
     }
 
@@ -72,14 +75,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
+            const double paintedMs = nowMs();
+            const double rssMb = residentMb();
             // The frame is flushed right after the paint events of this round; a zero timer runs after it.
-            QTimer::singleShot(0, task_);
+            QTimer::singleShot(0, [this, paintedMs, rssMb] { task_(paintedMs, rssMb); });
         }
         return false;
     }
 
 private:
-    std::function<void()> task_;
+    std::function<void(double, double)> task_;
 };
 
 std::unique_ptr<pivo::Game> startGame() {
@@ -93,10 +98,9 @@ int child(int argc, char** argv, const std::string& mode) {
     QApplication app(argc, argv);
     auto game = startGame();
     pivo::BoardBox* box = game->mainForm().box();
-    FirstFrame probe(box, [&] {
-        const double frame = nowMs();
+    FirstFrame probe(box, [&](double frame, double rss) {
         if (mode == "start") {
-            std::printf("%.3f %.3f\n", frame, residentMb());
+            std::printf("%.3f %.3f\n", frame, rss);
             std::fflush(stdout);
             QCoreApplication::exit(0);
             return;
@@ -106,7 +110,7 @@ int child(int argc, char** argv, const std::string& mode) {
             const double cpu = cpuMs();
             const double wall = nowMs();
             QTimer::singleShot(10000, [&, cpu, wall] {
-                std::printf("%.4f\n", 100.0 * (cpuMs() - cpu) / (nowMs() - wall));
+                std::printf("%.4f %.3f\n", 100.0 * (cpuMs() - cpu) / (nowMs() - wall), residentMb());
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
@@ -154,9 +158,16 @@ void measureProcesses(const char* self, int runs) {
     }
     report("start to first frame", "ms", start);
     report("resident memory after start", "MB", memory);
-    std::vector<double> idle;
-    for (int i = 0; i < runs; ++i) idle.push_back(std::stod(runChild(self, "idle").second));
+    // The idle run also tells the memory once the start has settled: music starts after the first frame.
+    std::vector<double> idle, settled;
+    for (int i = 0; i < runs; ++i) {
+        double cpu = 0, rss = 0;
+        if (std::sscanf(runChild(self, "idle").second.c_str(), "%lf %lf", &cpu, &rss) != 2) std::exit(4);
+        idle.push_back(cpu);
+        settled.push_back(rss);
+    }
     report("idle CPU over 10 s", "%", idle);
+    report("resident memory after 11 s", "MB", settled);
 }
 
 // Sizes the main window to a 1920 x 1080 client area and times full board repaints and drag steps.
@@ -166,6 +177,8 @@ void measurePainting(int argc, char** argv, int runs) {
     pivo::TMainForm& form = game->mainForm();
     form.show();
     form.resize(1920, 1080);
+    // The window opens from its centre; until it is open, a mask keeps most of the board from painting.
+    for (const double until = nowMs() + 2000; !form.mask().isEmpty() && nowMs() < until;) app.processEvents();
     for (int i = 0; i < 20; ++i) app.processEvents();
     pivo::BoardBox* box = form.box();
     std::printf("client %dx%d, board %dx%d, unit %d\n", form.width(), form.height(), box->width(),

@@ -2,6 +2,7 @@
 # Runs the game window benchmark under its own Xvfb with a fresh settings store (English chosen, music
 # off, sound off), so that the figures do not depend on the player's settings or desktop.
 #   bench/window/run.sh [runs]      (build folder: $PIVOLET_BUILD_DIR, default build/)
+#   PIVOLET_BENCH_MUSIC=1 bench/window/run.sh [runs]      the same with the music on
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 bin=${PIVOLET_BUILD_DIR:-$root/build}/bin
@@ -14,6 +15,6 @@ xvfb=$!
 sleep 1
 
 mkdir -p "$work/config/Brambleworks/Pivolet"
-printf '[common]\ntongue=0\nmusic=0\nsound=0\n' > "$work/config/Brambleworks/Pivolet/V3.ini"
+printf '[common]\ntongue=0\nmusic=%d\nsound=0\n' "${PIVOLET_BENCH_MUSIC:-0}" > "$work/config/Brambleworks/Pivolet/V3.ini"
 DISPLAY=$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb \
   "$bin/bench_window" "${1:-10}"
