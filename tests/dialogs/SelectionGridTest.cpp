@@ -33,48 +33,7 @@ int indexOf(const Catalogue& catalogue, int category, int number) {
     return 0;
 }
 
-grid::Slots numbersOf(const Catalogue& catalogue, int category, int first) {
-    grid::Slots slots{};
-    for (int s = 0; s < grid::Cells; ++s) slots[s] = indexOf(catalogue, category, first + s);
-    return slots;
-}
-
 }  // namespace
-
-// The track runs against the numbers: its maximum shows number 1 first, its value 1 the last nine.
-TEST(SelectionGrid, TrackPositionForTheCurrentNumber) {
-    const int maximum = grid::trackMaximum(40);
-    EXPECT_EQ(maximum, 32);
-    // Near the start, in the middle, and among the last eight, where the last nine show.
-    EXPECT_EQ(grid::trackPositionFor(maximum, 1), 32);
-    EXPECT_EQ(grid::trackPositionFor(maximum, 5), 28);
-    EXPECT_EQ(grid::firstNumber(maximum, 28), 5);
-    EXPECT_EQ(grid::trackPositionFor(maximum, 20), 13);
-    EXPECT_EQ(grid::firstNumber(maximum, 13), 20);
-    EXPECT_EQ(grid::trackPositionFor(maximum, 32), 1);
-    EXPECT_EQ(grid::trackPositionFor(maximum, 33), 1);
-    EXPECT_EQ(grid::trackPositionFor(maximum, 40), 1);
-    EXPECT_EQ(grid::firstNumber(maximum, 1), 32);
-    // Nine or fewer: one position, showing from number 1.
-    for (int count : {9, 5, 1}) {
-        EXPECT_EQ(grid::trackMaximum(count), 1) << count;
-        EXPECT_EQ(grid::trackPositionFor(1, count), 1) << count;
-        EXPECT_EQ(grid::firstNumber(1, 1), 1);
-    }
-}
-
-// One forward scan finds numbers first .. first + 8 of the category, skipping other categories.
-TEST(SelectionGrid, SlotsFollowTheNumbers) {
-    const Catalogue catalogue = catalogueOf(interleaved());
-    for (int first : {1, 5, 20, 32})
-        EXPECT_EQ(grid::fillSlots(catalogue, 1, first), numbersOf(catalogue, 1, first)) << first;
-    // The last nine of 40 start at 32; a first number beyond leaves the cells past 40 empty.
-    const grid::Slots tail = grid::fillSlots(catalogue, 1, 36);
-    EXPECT_EQ(tail[4], indexOf(catalogue, 1, 40));
-    for (int s = 5; s < grid::Cells; ++s) EXPECT_EQ(tail[s], grid::NoTangram) << s;
-    // A category of two: two cells filled, seven empty.
-    EXPECT_EQ(grid::fillSlots(catalogue, 0, 1), (grid::Slots{1, 2, 0, 0, 0, 0, 0, 0, 0}));
-}
 
 // After the editor, a missing number leaves its cell empty and the later numbers still show; a number
 // moved before the cursor is not found; no cell ever holds another category's tangram.
@@ -113,13 +72,4 @@ TEST(SelectionGrid, CellUnderAPoint) {
     EXPECT_EQ(grid::cellAt(375, 10), std::nullopt);
     EXPECT_EQ(grid::cellAt(-1, 10), std::nullopt);
     EXPECT_EQ(grid::cellAt(10, -1), std::nullopt);
-}
-
-// The face turns from happy (no tips) to sad (given up); a tangram never touched has none.
-TEST(SelectionGrid, FaceForTheProgress) {
-    EXPECT_EQ(grid::faceIndex({0}), std::nullopt);
-    EXPECT_EQ(grid::faceIndex({FinishedFlag}), 7);
-    EXPECT_EQ(grid::faceIndex({2}), 5);
-    EXPECT_EQ(grid::faceIndex({FinishedFlag | 3}), 4);
-    EXPECT_EQ(grid::faceIndex({FinishedFlag | 7}), 0);
 }
