@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,6 +26,16 @@ protected:
 
     // Runs `action` as soon as the event loop of the next modal dialog turns.
     static void whenOpen(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+
+    // Where the control `name` sits inside `dialog`, for the layout tests.
+    static QRect placeOf(const QWidget& dialog, const char* name) {
+        const QWidget* control = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+        if (!control) {
+            ADD_FAILURE() << "no control named " << name;
+            return {};
+        }
+        return QRect(control->mapTo(&dialog, QPoint()), control->size());
+    }
 
 private:
     QTimer watchdog_;

@@ -172,10 +172,7 @@ TEST_F(OptionDlgTest, LayoutAndPlace) {
     EXPECT_EQ(over.size(), QSize(497, 416));
     EXPECT_TRUE(over.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(seenAt, dialogPosition(main.frameGeometry(), main.height(), over.size()));
-    const auto at = [&](const char* name) {
-        const QWidget* w = over.findChild<QWidget*>(QString::fromLatin1(name));
-        return QRect(w->mapTo(&over, QPoint()), w->size());
-    };
+    const auto at = [&](const char* name) { return placeOf(over, name); };
     EXPECT_EQ(at("OKBtn"), QRect(436, 355, 50, 50));
     EXPECT_EQ(at("OptLabel"), QRect(135, 24, 254, 29));
     EXPECT_EQ(at("TongueBtn"), QRect(132, 59, 50, 50));

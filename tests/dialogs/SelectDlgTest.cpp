@@ -317,10 +317,7 @@ TEST_F(SelectDlgTest, LayoutAndPlace) {
     EXPECT_TRUE(over.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(seenAt, dialogPosition(main.frameGeometry(), main.height(), over.size()));
     EXPECT_EQ(title, QStringLiteral("Select Tangram"));
-    const auto at = [&](const char* name) {
-        const QWidget* w = over.findChild<QWidget*>(QString::fromLatin1(name));
-        return QRect(w->mapTo(&over, QPoint()), w->size());
-    };
+    const auto at = [&](const char* name) { return placeOf(over, name); };
     EXPECT_EQ(at("KatLabel"), QRect(119, 16, 410, 29));
     EXPECT_EQ(at("box"), QRect(124, 44, 369, 301));
     EXPECT_EQ(at("Scroll"), QRect(499, 44, 25, 295));

@@ -143,10 +143,7 @@ TEST_F(StatDlgTest, LayoutAndPlace) {
     EXPECT_EQ(over.size(), QSize(544, 416));
     EXPECT_TRUE(over.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(seenAt, dialogPosition(main.frameGeometry(), main.height(), over.size()));
-    const auto at = [&](const char* name) {
-        const QWidget* w = over.findChild<QWidget*>(QString::fromLatin1(name));
-        return QRect(w->mapTo(&over, QPoint()), w->size());
-    };
+    const auto at = [&](const char* name) { return placeOf(over, name); };
     EXPECT_EQ(at("L1"), QRect(128, 72, 393, 45));
     EXPECT_EQ(at("G1"), QRect(128, 124, 393, 18));
     EXPECT_EQ(at("pieBox"), QRect(128, 232, 393, 29));
