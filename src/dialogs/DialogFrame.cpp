@@ -7,7 +7,7 @@
 
 namespace pivo {
 
-StonePanel* brandedBackground(QWidget* dialog, const BitmapList& list) {
+StonePanel* brandedBackground(QWidget* dialog, const BitmapList& list, bool versionRaised) {
     auto* background = new StonePanel(list, bmp::LightStone, dialog);
     background->setGeometry(dialog->rect());
     auto* logo = new LogoLabel(list, background);
@@ -15,7 +15,8 @@ StonePanel* brandedBackground(QWidget* dialog, const BitmapList& list) {
     auto* progLabel = new RaisedLabel(QStringLiteral("Pivolet"), fonts::arial(37, true), true, background);
     progLabel->setObjectName(QStringLiteral("ProgLabel"));
     progLabel->setGeometry(12, 119, 53, 281);
-    auto* versionLabel = new RaisedLabel(QStringLiteral("Version  V3.1"), fonts::arial(16, true), true, background);
+    auto* versionLabel = new RaisedLabel(QStringLiteral("Version  V3.1"), fonts::arial(16, true), versionRaised,
+                                          background);
     versionLabel->setObjectName(QStringLiteral("VersionLabel"));
     versionLabel->setGeometry(56, 130, 21, 266);
     return background;

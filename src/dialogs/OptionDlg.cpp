@@ -37,7 +37,7 @@ TOptionDlg::TOptionDlg(GameState& state, QWidget* mainWindow)
     const BitmapList& bmps = TDlgResources::shared().optionBitmaps();
     setFixedSize(497, 416);
     setFont(fonts::dialogDefault());
-    auto* background = brandedBackground(this, bmps);
+    auto* background = brandedBackground(this, bmps, true);
     okBtn_ = rowButton("OKBtn", bmps, ButtonFaces::pair(o::Tick), {436, 355}, background);
     connect(okBtn_, &QAbstractButton::clicked, this, &QDialog::accept);
 

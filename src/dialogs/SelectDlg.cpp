@@ -32,7 +32,7 @@ TSelectDlg::TSelectDlg(GameState& state, const Catalogue& catalogue, const Progr
     const BitmapList& bmps = TDlgResources::shared().selectBitmaps();
     setFixedSize(544, 416);
     setFont(fonts::dialogDefault());
-    auto* background = brandedBackground(this, bmps);
+    auto* background = brandedBackground(this, bmps, true);
 
     auto* inner = new StonePanel(bmps, bmp::DarkStone, background);
     inner->setGeometry(116, 12, 417, 333);

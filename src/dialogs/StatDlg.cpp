@@ -27,7 +27,7 @@ TStatDlg::TStatDlg(GameState& state, const Catalogue& catalogue, const Progress&
     const BitmapList& bmps = TDlgResources::shared().statBitmaps();
     setFixedSize(544, 416);
     setFont(fonts::dialogDefault());
-    auto* background = brandedBackground(this, bmps);
+    auto* background = brandedBackground(this, bmps, false);
     auto* okBtn = new ImageButton(bmps, ButtonFaces::pair(bmp::stat::Tick), background);
     okBtn->move(484, 355);
     connect(okBtn, &QAbstractButton::clicked, this, &QDialog::accept);

@@ -54,6 +54,7 @@ public:
     RaisedLabel(const QString& text, const QFont& font, bool raised, QWidget* parent = nullptr);
 
     QString text() const { return text_; }
+    bool raised() const { return raised_; }
     /// Upright text, centred in the label, instead of the turned one.
     void setUpright(bool upright);
 

@@ -179,4 +179,7 @@ TEST_F(OptionDlgTest, LayoutAndPlace) {
     EXPECT_EQ(at("MusicLabel"), QRect(192, 188, 289, 18));
     EXPECT_EQ(at("PatBtn"), QRect(132, 283, 50, 50));
     EXPECT_EQ(at("PatLabel"), QRect(195, 296, 286, 18));
+    const auto* versionLabel = over.findChild<RaisedLabel*>(QStringLiteral("VersionLabel"));
+    ASSERT_NE(versionLabel, nullptr);
+    EXPECT_TRUE(versionLabel->raised());
 }

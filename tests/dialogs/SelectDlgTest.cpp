@@ -325,6 +325,9 @@ TEST_F(SelectDlgTest, LayoutAndPlace) {
     EXPECT_EQ(at("CatBtn"), QRect(428, 356, 50, 50));
     EXPECT_EQ(at("CancelBtn"), QRect(484, 355, 50, 50));
     EXPECT_EQ(at("ProgLabel"), QRect(12, 119, 53, 281));
+    const auto* versionLabel = over.findChild<RaisedLabel*>(QStringLiteral("VersionLabel"));
+    ASSERT_NE(versionLabel, nullptr);
+    EXPECT_TRUE(versionLabel->raised());
     EXPECT_EQ(over.findChild<ImageButton*>(QStringLiteral("CancelBtn"))->hint(), QStringLiteral("Cancel"));
     state.languageFlag = 1;
     whenOpen([&] {

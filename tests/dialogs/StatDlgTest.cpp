@@ -148,4 +148,12 @@ TEST_F(StatDlgTest, LayoutAndPlace) {
     EXPECT_EQ(at("G1"), QRect(128, 124, 393, 18));
     EXPECT_EQ(at("pieBox"), QRect(128, 232, 393, 29));
     EXPECT_EQ(at("G2"), QRect(128, 312, 393, 18));
+    // Only the program name stands out here; the version line is flat, unlike in the other dialogs.
+    const auto* progLabel = over.findChild<RaisedLabel*>(QStringLiteral("ProgLabel"));
+    const auto* versionLabel = over.findChild<RaisedLabel*>(QStringLiteral("VersionLabel"));
+    ASSERT_NE(progLabel, nullptr);
+    ASSERT_NE(versionLabel, nullptr);
+    EXPECT_TRUE(progLabel->raised());
+    EXPECT_FALSE(versionLabel->raised());
+    EXPECT_EQ(versionLabel->text(), QStringLiteral("Version  V3.1"));
 }
