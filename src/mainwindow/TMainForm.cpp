@@ -212,7 +212,7 @@ void TMainForm::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
     const QPixmap& sheet = resources_.mainBitmaps()[bmp::mainwin::Background];
-    const QRect source(0, backgroundRow(state_.background) * tile, tile, tile);
+    const QRect source(0, backgroundInForce(state_.background) * tile, tile, tile);
     for (int i = 0; i <= width() / tile; ++i)
         for (int j = 0; j <= height() / tile; ++j) painter.drawPixmap(QPoint(i * tile, j * tile), sheet, source);
 

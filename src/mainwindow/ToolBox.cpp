@@ -1,15 +1,11 @@
 #include "ToolBox.h"
 
 #include "BitmapIndex.h"
+#include "OptionSteps.h"
 
 #include <QPainter>
 
 namespace pivo {
-
-int backgroundRow(int background) {
-    const int styles = bmp::mainwin::BackgroundStyles;
-    return ((background % styles) + styles) % styles;
-}
 
 ToolBox::ToolBox(const QPixmap& backgroundSheet, const int& background, QWidget* parent)
     : QWidget(parent), sheet_(backgroundSheet), background_(background) {
@@ -19,7 +15,7 @@ ToolBox::ToolBox(const QPixmap& backgroundSheet, const int& background, QWidget*
 void ToolBox::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
-    const QRect source(tile, backgroundRow(background_) * tile, tile, Height);
+    const QRect source(tile, backgroundInForce(background_) * tile, tile, Height);
     for (int i = 0; i <= width() / tile; ++i) painter.drawPixmap(QPoint(i * tile, 0), sheet_, source);
 }
 

@@ -6,7 +6,7 @@
 namespace pivo {
 
 /// The tool bar's paint box (`ToolBox`): the tool-bar tile of the current background style, repeated
-/// across the bar.
+/// across the bar. The sheet holds one row per style; a stored style outside it wraps round.
 class ToolBox : public QWidget {
 public:
     ToolBox(const QPixmap& backgroundSheet, const int& background, QWidget* parent = nullptr);
@@ -20,8 +20,5 @@ private:
     const QPixmap& sheet_;
     const int& background_;
 };
-
-/// Row of the background sheet for a background style; a stored style outside the sheet wraps round.
-int backgroundRow(int background);
 
 }  // namespace pivo
