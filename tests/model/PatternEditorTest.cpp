@@ -4,13 +4,11 @@
 #include "PatternEditor.h"
 
 #include "Navigation.h"
+#include "TempFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <random>
 #include <vector>
@@ -20,7 +18,7 @@ using namespace pivo;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using scratch::Bytes;
 
 // The classic square, laid from (46, 26) to (74, 54).
 constexpr Placement Square{{{72, 33, 6}, {60, 45, 10}, {69, 49, 0}, {60, 31, 2}, {51, 40, 14}, {67, 40, 2},
@@ -46,32 +44,19 @@ Bytes catalogueOf(const std::vector<int>& categories) {
     return bytes;
 }
 
-Bytes fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class PatternEditor : public ::testing::Test {
 protected:
-    PatternEditor() {
-        std::string pattern = (fs::temp_directory_path() / "pivo-editor-XXXXXX").string();
-        folder = ::mkdtemp(pattern.data());
-        dataFile = (folder / "pivo.dat").string();
-    }
-    ~PatternEditor() override { fs::remove_all(folder); }
-
     // The catalogue as the game has it after loading `bytes` from its data file.
     void start(const Bytes& bytes) {
-        std::ofstream(dataFile, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        scratch::writeBytes(dataFile, bytes);
         ASSERT_TRUE(catalogue->load(dataFile));
     }
     // The next write fails: a folder stands where the temporary file would go.
     void blockWrites() { fs::create_directory(dataFile + ".new"); }
-    Bytes onDisk() const { return fileBytes(dataFile); }
+    Bytes onDisk() const { return scratch::readBytes(dataFile); }
 
-    fs::path folder;
-    std::string dataFile;
+    scratch::TempFolder folder;
+    std::string dataFile = (folder.path() / "pivo.dat").string();
     std::unique_ptr<Catalogue> catalogue = std::make_unique<Catalogue>();
 };
 
