@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace pivo::scratch {
@@ -21,7 +23,9 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (fs::temp_directory_path() / "pivo-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        // Without a folder every test of the fixture would write next to the working folder.
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder from " + pattern);
+        path_ = pattern;
     }
     ~TempFolder() { fs::remove_all(path_); }
     TempFolder(const TempFolder&) = delete;

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace pivo::tool {
 namespace {
@@ -24,7 +25,8 @@ class EditedCatalogue : public ::testing::Test {
 protected:
     EditedCatalogue() {
         std::string pattern = (fs::temp_directory_path() / "pivo-edited-XXXXXX").string();
-        folder_ = ::mkdtemp(pattern.data());
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder from " + pattern);
+        folder_ = pattern;
     }
     ~EditedCatalogue() override { fs::remove_all(folder_); }
 
