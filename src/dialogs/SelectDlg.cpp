@@ -17,8 +17,6 @@
 namespace pivo {
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 constexpr int PageSize = grid::Cells;
 
 }  // namespace
@@ -79,15 +77,16 @@ void TSelectDlg::showEvent(QShowEvent* event) {
 void TSelectDlg::FormActivate() {
     placeOverMainWindow(this, mainWindow_);
     const int lang = state_.languageFlag;
-    setWindowTitle(text(texts::selectTitle(lang)));
-    cancelBtn_->setHint(text(texts::selectCancelHint(lang)));
-    catBtn_->setHint(text(texts::chooseCategoryHint(lang)));
-    katLabel_->setToolTip(text(texts::chooseCategoryHint(lang)));
-    box_->setToolTip(text(texts::selectGridHint(lang)));
+    setWindowTitle(QString::fromUtf8(texts::selectTitle(lang)));
+    cancelBtn_->setHint(QString::fromUtf8(texts::selectCancelHint(lang)));
+    catBtn_->setHint(QString::fromUtf8(texts::chooseCategoryHint(lang)));
+    katLabel_->setToolTip(QString::fromUtf8(texts::chooseCategoryHint(lang)));
+    box_->setToolTip(QString::fromUtf8(texts::selectGridHint(lang)));
     katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(lang, state_.currentCategory)));
     const QSignalBlocker quiet(list_);
     list_->clear();
-    for (int category = 0; category < CategoryTotal; ++category) list_->addItem(text(categoryName(lang, category)));
+    for (int category = 0; category < CategoryTotal; ++category)
+        list_->addItem(QString::fromUtf8(categoryName(lang, category)));
     list_->hide();
     setTrack();
     scroll_->setFocus();
