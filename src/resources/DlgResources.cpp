@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 namespace pivo {
 namespace {
@@ -25,22 +26,26 @@ public:
         return drawing("face-strip", {bmp::select::FaceStripWidth, bmp::select::FaceStripFace}, Qt::white);
     }
     QPixmap texture(const char* name) {
-        return remembered(name, [&] { return art::texture(QString::fromLatin1(name)); });
+        return remembered({name, QSize()}, [&] { return art::texture(QString::fromLatin1(name)); });
     }
 
 private:
+    // A drawing may be asked for at more than one size, so the size is part of what is remembered.
+    using Key = std::pair<std::string, std::pair<int, int>>;
+
     QPixmap drawing(const char* name, QSize size, QColor key) {
-        return remembered(name, [&] { return art::keyed(art::render(QString::fromLatin1(name), size), key); });
+        return remembered({name, size},
+                          [&] { return art::keyed(art::render(QString::fromLatin1(name), size), key); });
     }
 
     template <typename Make>
-    QPixmap remembered(const char* name, Make make) {
-        QPixmap& picture = pictures_[name];
+    QPixmap remembered(std::pair<const char*, QSize> what, Make make) {
+        QPixmap& picture = pictures_[Key{what.first, {what.second.width(), what.second.height()}}];
         if (picture.isNull()) picture = make();
         return picture;
     }
 
-    std::map<std::string, QPixmap> pictures_;
+    std::map<Key, QPixmap> pictures_;
 };
 
 // A list of `count` blank faces, so that unused positions hold a harmless transparent picture.
