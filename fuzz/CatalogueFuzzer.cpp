@@ -2,12 +2,12 @@
 // does: builds silhouettes, lays tans, centres, writes back, navigates, inserts and deletes. Every rule the
 // rest of the game relies on is checked; a broken one aborts, so the fuzzer keeps the input.
 
-#include "Board.h"
-#include "Captions.h"
-#include "Catalogue.h"
-#include "CoverageGrid.h"
-#include "Navigation.h"
-#include "Progress.h"
+#include "model/Board.h"
+#include "model/Captions.h"
+#include "model/Catalogue.h"
+#include "model/CoverageGrid.h"
+#include "model/Navigation.h"
+#include "model/Progress.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // the name follows, the rest is the file. Loading must take the bytes as they are, invalid names must fail
 // with the right message, and nothing may ever be read or written outside the games folder.
 
-#include "SavedGames.h"
-#include "Texts.h"
+#include "model/SavedGames.h"
+#include "model/Texts.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,10 +2,10 @@
 // and put-down, the solution check after every put-down, the catalogue load once at start-up.
 // Each figure is reported as the median of ten repetitions.
 
-#include "Board.h"
-#include "Catalogue.h"
-#include "CoverageGrid.h"
-#include "Progress.h"
+#include "model/Board.h"
+#include "model/Catalogue.h"
+#include "model/CoverageGrid.h"
+#include "model/Progress.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,9 +8,9 @@
 // Needs a display large enough for 1920 x 1080 (bench/window/run.sh starts one under Xvfb) and a
 // settings store with a language chosen (run.sh points XDG_CONFIG_HOME at one, music off unless asked).
 
-#include "BoardBox.h"
-#include "Game.h"
-#include "TMainForm.h"
+#include "mainwindow/BoardBox.h"
+#include "app/Game.h"
+#include "mainwindow/TMainForm.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,15 +1,15 @@
 #include "DialogWindows.h"
 
-#include "AboutDlg.h"
-#include "DlgResources.h"
-#include "LoadGameDlg.h"
-#include "OptionDlg.h"
-#include "PatForm.h"
-#include "SaveGameDlg.h"
-#include "SelectDlg.h"
-#include "StatDlg.h"
-#include "TongueDlg.h"
-#include "YesNoDlg.h"
+#include "dialogs/AboutDlg.h"
+#include "resources/DlgResources.h"
+#include "dialogs/LoadGameDlg.h"
+#include "dialogs/OptionDlg.h"
+#include "dialogs/PatForm.h"
+#include "dialogs/SaveGameDlg.h"
+#include "dialogs/SelectDlg.h"
+#include "dialogs/StatDlg.h"
+#include "dialogs/TongueDlg.h"
+#include "dialogs/YesNoDlg.h"
 
 namespace pivo {
 

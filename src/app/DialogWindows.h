@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Board.h"
-#include "Catalogue.h"
-#include "GameState.h"
-#include "GameWindows.h"
-#include "Progress.h"
-#include "SavedGames.h"
+#include "model/Board.h"
+#include "model/Catalogue.h"
+#include "model/GameState.h"
+#include "mainwindow/GameWindows.h"
+#include "model/Progress.h"
+#include "model/SavedGames.h"
 
 #include <memory>
 

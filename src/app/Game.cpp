@@ -1,7 +1,7 @@
 #include "Game.h"
 
-#include "DlgResources.h"
-#include "TMainForm.h"
+#include "resources/DlgResources.h"
+#include "mainwindow/TMainForm.h"
 
 #include <QCoreApplication>
 #include <QDir>

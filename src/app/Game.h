@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 #include "DialogWindows.h"
-#include "GameState.h"
-#include "EffectPlayer.h"
-#include "MidiMusic.h"
-#include "Progress.h"
-#include "QtSoundEffects.h"
-#include "Settings.h"
-#include "THookHelpSystem.h"
+#include "model/GameState.h"
+#include "media/EffectPlayer.h"
+#include "media/MidiMusic.h"
+#include "model/Progress.h"
+#include "media/QtSoundEffects.h"
+#include "mainwindow/Settings.h"
+#include "help/THookHelpSystem.h"
 
 #include <QSettings>
 

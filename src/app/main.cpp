@@ -1,5 +1,5 @@
 #include "Game.h"
-#include "TMainForm.h"
+#include "mainwindow/TMainForm.h"
 
 #include <QApplication>
 

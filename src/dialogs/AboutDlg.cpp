@@ -1,9 +1,9 @@
 #include "AboutDlg.h"
 
-#include "BitmapIndex.h"
-#include "DialogChrome.h"
-#include "Fonts.h"
-#include "ImageButton.h"
+#include "resources/BitmapIndex.h"
+#include "resources/DialogChrome.h"
+#include "resources/Fonts.h"
+#include "resources/ImageButton.h"
 
 #include <QKeyEvent>
 

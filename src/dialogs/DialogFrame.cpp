@@ -1,7 +1,7 @@
 #include "DialogFrame.h"
 
-#include "BitmapIndex.h"
-#include "Fonts.h"
+#include "resources/BitmapIndex.h"
+#include "resources/Fonts.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogChrome.h"
+#include "resources/DialogChrome.h"
 
 #include <QFont>
 #include <QRect>

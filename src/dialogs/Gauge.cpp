@@ -1,7 +1,7 @@
 #include "Gauge.h"
 
-#include "Fonts.h"
-#include "Statistics.h"
+#include "resources/Fonts.h"
+#include "model/Statistics.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameState.h"
-#include "SavedGames.h"
+#include "model/GameState.h"
+#include "model/SavedGames.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
 #include "OptionDlg.h"
 
-#include "BitmapIndex.h"
+#include "resources/BitmapIndex.h"
 #include "DialogFrame.h"
-#include "Fonts.h"
-#include "ImageButton.h"
-#include "Music.h"
-#include "OptionSteps.h"
-#include "OptionTexts.h"
+#include "resources/Fonts.h"
+#include "resources/ImageButton.h"
+#include "media/Music.h"
+#include "model/OptionSteps.h"
+#include "model/OptionTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>

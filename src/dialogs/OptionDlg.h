@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameState.h"
+#include "model/GameState.h"
 
 #include <QDialog>
 

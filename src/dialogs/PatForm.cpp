@@ -1,8 +1,8 @@
 #include "PatForm.h"
 
-#include "Board.h"
-#include "Captions.h"
-#include "Tans.h"
+#include "model/Board.h"
+#include "model/Captions.h"
+#include "model/Tans.h"
 
 #include <QPainter>
 #include <QPolygon>

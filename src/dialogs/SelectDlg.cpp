@@ -1,11 +1,11 @@
 #include "SelectDlg.h"
 
-#include "BitmapIndex.h"
+#include "resources/BitmapIndex.h"
 #include "DialogFrame.h"
-#include "Fonts.h"
-#include "ImageButton.h"
-#include "Navigation.h"
-#include "SelectTexts.h"
+#include "resources/Fonts.h"
+#include "resources/ImageButton.h"
+#include "model/Navigation.h"
+#include "model/SelectTexts.h"
 #include "SelectTrack.h"
 #include "ThumbnailGrid.h"
 

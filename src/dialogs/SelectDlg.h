@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Catalogue.h"
-#include "GameState.h"
-#include "Progress.h"
-#include "SelectionGrid.h"
+#include "model/Catalogue.h"
+#include "model/GameState.h"
+#include "model/Progress.h"
+#include "model/SelectionGrid.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
 #include "StatDlg.h"
 
-#include "BitmapIndex.h"
-#include "DialogChrome.h"
+#include "resources/BitmapIndex.h"
+#include "resources/DialogChrome.h"
 #include "DialogFrame.h"
-#include "Fonts.h"
+#include "resources/Fonts.h"
 #include "Gauge.h"
-#include "ImageButton.h"
+#include "resources/ImageButton.h"
 #include "TipLevelBar.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameState.h"
-#include "Statistics.h"
+#include "model/GameState.h"
+#include "model/Statistics.h"
 
 #include <QDialog>
 

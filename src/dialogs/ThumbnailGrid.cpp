@@ -1,8 +1,8 @@
 #include "ThumbnailGrid.h"
 
-#include "BitmapIndex.h"
-#include "Fonts.h"
-#include "Tans.h"
+#include "resources/BitmapIndex.h"
+#include "resources/Fonts.h"
+#include "model/Tans.h"
 
 #include <QMouseEvent>
 #include <QPainter>

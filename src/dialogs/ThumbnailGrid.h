@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Catalogue.h"
-#include "Progress.h"
-#include "SelectionGrid.h"
+#include "model/Catalogue.h"
+#include "model/Progress.h"
+#include "model/SelectionGrid.h"
 
 #include <QPixmap>
 #include <QWidget>

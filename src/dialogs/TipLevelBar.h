@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Statistics.h"
+#include "model/Statistics.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #include "YesNoDlg.h"
 
-#include "BitmapIndex.h"
-#include "DialogChrome.h"
-#include "DialogTexts.h"
-#include "Fonts.h"
-#include "ImageButton.h"
+#include "resources/BitmapIndex.h"
+#include "resources/DialogChrome.h"
+#include "model/DialogTexts.h"
+#include "resources/Fonts.h"
+#include "resources/ImageButton.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

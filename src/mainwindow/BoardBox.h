@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Board.h"
+#include "model/Board.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameWindows.h"
-#include "SavedGames.h"
+#include "model/SavedGames.h"
 
 #include <functional>
 

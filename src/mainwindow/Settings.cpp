@@ -1,6 +1,6 @@
 #include "Settings.h"
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 
 #include <QDir>
 #include <QSettings>

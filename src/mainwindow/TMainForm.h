@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Board.h"
-#include "Catalogue.h"
-#include "CommandTexts.h"
-#include "EditorTexts.h"
-#include "GameState.h"
+#include "model/Board.h"
+#include "model/Catalogue.h"
+#include "model/CommandTexts.h"
+#include "model/EditorTexts.h"
+#include "model/GameState.h"
 #include "GameWindows.h"
-#include "ImageButton.h"
-#include "Progress.h"
+#include "resources/ImageButton.h"
+#include "model/Progress.h"
 #include "SaveLoadDialogs.h"
-#include "SavedGames.h"
+#include "model/SavedGames.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -2,11 +2,11 @@
 #include "TMainForm.h"
 
 #include "BoardBox.h"
-#include "Captions.h"
-#include "ImageButton.h"
-#include "Navigation.h"
-#include "RulesHelp.h"
-#include "Texts.h"
+#include "model/Captions.h"
+#include "resources/ImageButton.h"
+#include "model/Navigation.h"
+#include "help/RulesHelp.h"
+#include "model/Texts.h"
 #include "ToolBox.h"
 
 namespace pivo {

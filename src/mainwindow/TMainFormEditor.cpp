@@ -2,8 +2,8 @@
 // when the command was refused or pivo.dat could not be written.
 #include "TMainForm.h"
 
-#include "EditorTexts.h"
-#include "PatternEditor.h"
+#include "model/EditorTexts.h"
+#include "model/PatternEditor.h"
 #include "ToolBox.h"
 
 namespace pivo {

@@ -1,7 +1,7 @@
 #include "ToolBox.h"
 
-#include "BitmapIndex.h"
-#include "OptionSteps.h"
+#include "resources/BitmapIndex.h"
+#include "model/OptionSteps.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ClipDeck.h"
-#include "GameState.h"
+#include "model/GameState.h"
 #include "SoundEffects.h"
 
 namespace pivo {

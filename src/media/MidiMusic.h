@@ -2,7 +2,7 @@
 
 #include "FirstFrameWatch.h"
 #include "FluidSynthPlayer.h"
-#include "GameState.h"
+#include "model/GameState.h"
 #include "Music.h"
 #include "MusicCycle.h"
 

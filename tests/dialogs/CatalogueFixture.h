@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Catalogue.h"
-#include "Tans.h"
+#include "model/Catalogue.h"
+#include "model/Tans.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "ModalTest.h"
 
-#include "GameState.h"
-#include "ImageButton.h"
-#include "LoadGameDlg.h"
-#include "SavedGames.h"
+#include "model/GameState.h"
+#include "resources/ImageButton.h"
+#include "dialogs/LoadGameDlg.h"
+#include "model/SavedGames.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "ModalTest.h"
 
-#include "BitmapIndex.h"
-#include "DialogChrome.h"
-#include "ImageButton.h"
-#include "Music.h"
-#include "OptionDlg.h"
+#include "resources/BitmapIndex.h"
+#include "resources/DialogChrome.h"
+#include "resources/ImageButton.h"
+#include "media/Music.h"
+#include "dialogs/OptionDlg.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "Board.h"
+#include "model/Board.h"
 #include "CatalogueFixture.h"
-#include "Catalogue.h"
-#include "GameState.h"
-#include "PatForm.h"
-#include "Progress.h"
+#include "model/Catalogue.h"
+#include "model/GameState.h"
+#include "dialogs/PatForm.h"
+#include "model/Progress.h"
 
 #include <QImage>
 #include <QPolygon>

@@ -1,8 +1,8 @@
 #include "ModalTest.h"
 
-#include "GameState.h"
-#include "ImageButton.h"
-#include "SaveGameDlg.h"
+#include "model/GameState.h"
+#include "resources/ImageButton.h"
+#include "dialogs/SaveGameDlg.h"
 
 #include <QLineEdit>
 #include <QTest>

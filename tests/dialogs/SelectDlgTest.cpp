@@ -1,11 +1,11 @@
 #include "ModalTest.h"
 
-#include "BitmapIndex.h"
+#include "resources/BitmapIndex.h"
 #include "CatalogueFixture.h"
-#include "DialogChrome.h"
-#include "DlgResources.h"
-#include "ImageButton.h"
-#include "SelectDlg.h"
+#include "resources/DialogChrome.h"
+#include "resources/DlgResources.h"
+#include "resources/ImageButton.h"
+#include "dialogs/SelectDlg.h"
 
 #include <QLabel>
 #include <QListWidget>

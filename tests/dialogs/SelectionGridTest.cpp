@@ -1,5 +1,5 @@
 #include "CatalogueFixture.h"
-#include "SelectionGrid.h"
+#include "model/SelectionGrid.h"
 
 #include <gtest/gtest.h>
 

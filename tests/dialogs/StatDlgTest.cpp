@@ -1,10 +1,10 @@
 #include "ModalTest.h"
 
 #include "CatalogueFixture.h"
-#include "DialogChrome.h"
-#include "Gauge.h"
-#include "StatDlg.h"
-#include "TipLevelBar.h"
+#include "resources/DialogChrome.h"
+#include "dialogs/Gauge.h"
+#include "dialogs/StatDlg.h"
+#include "dialogs/TipLevelBar.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "CatalogueFixture.h"
-#include "Statistics.h"
+#include "model/Statistics.h"
 
 #include <gtest/gtest.h>
 

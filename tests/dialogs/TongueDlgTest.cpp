@@ -1,8 +1,8 @@
 #include "ModalTest.h"
 
-#include "GameState.h"
-#include "ImageButton.h"
-#include "TongueDlg.h"
+#include "model/GameState.h"
+#include "resources/ImageButton.h"
+#include "dialogs/TongueDlg.h"
 
 #include <QLabel>
 #include <QScreen>

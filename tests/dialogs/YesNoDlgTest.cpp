@@ -1,8 +1,8 @@
 #include "ModalTest.h"
 
-#include "DialogChrome.h"
-#include "GameState.h"
-#include "YesNoDlg.h"
+#include "resources/DialogChrome.h"
+#include "model/GameState.h"
+#include "dialogs/YesNoDlg.h"
 
 #include <QFontMetrics>
 #include <QLabel>

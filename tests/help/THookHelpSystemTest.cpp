@@ -1,5 +1,5 @@
-#include "HelpContexts.h"
-#include "THookHelpSystem.h"
+#include "help/HelpContexts.h"
+#include "help/THookHelpSystem.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "TestGame.h"
 
-#include "OpeningAnimation.h"
+#include "mainwindow/OpeningAnimation.h"
 
 #include <QScreen>
 #include <QTest>

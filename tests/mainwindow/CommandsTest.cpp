@@ -1,6 +1,6 @@
 #include "TestGame.h"
 
-#include "ImageButton.h"
+#include "resources/ImageButton.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,12 +1,12 @@
 #include "TestGame.h"
 
-#include "AboutDlg.h"
-#include "BitmapIndex.h"
-#include "BoardColours.h"
-#include "DialogChrome.h"
-#include "DlgResources.h"
-#include "ImageButton.h"
-#include "PatForm.h"
+#include "dialogs/AboutDlg.h"
+#include "resources/BitmapIndex.h"
+#include "mainwindow/BoardColours.h"
+#include "resources/DialogChrome.h"
+#include "resources/DlgResources.h"
+#include "resources/ImageButton.h"
+#include "dialogs/PatForm.h"
 
 #include <QApplication>
 #include <QTest>

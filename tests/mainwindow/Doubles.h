@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GameWindows.h"
-#include "Music.h"
-#include "RulesHelp.h"
-#include "SoundEffects.h"
+#include "mainwindow/GameWindows.h"
+#include "media/Music.h"
+#include "help/RulesHelp.h"
+#include "media/SoundEffects.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "TestGame.h"
 
-#include "BitmapIndex.h"
-#include "BoardBox.h"
-#include "DlgResources.h"
-#include "ImageButton.h"
+#include "resources/BitmapIndex.h"
+#include "mainwindow/BoardBox.h"
+#include "resources/DlgResources.h"
+#include "resources/ImageButton.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestGame.h"
 
-#include "BoardBox.h"
-#include "DlgResources.h"
-#include "ImageButton.h"
+#include "mainwindow/BoardBox.h"
+#include "resources/DlgResources.h"
+#include "resources/ImageButton.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "TestGame.h"
 
-#include "ImageButton.h"
-#include "PatForm.h"
-#include "SaveGameDlg.h"
-#include "TongueDlg.h"
-#include "YesNoDlg.h"
+#include "resources/ImageButton.h"
+#include "dialogs/PatForm.h"
+#include "dialogs/SaveGameDlg.h"
+#include "dialogs/TongueDlg.h"
+#include "dialogs/YesNoDlg.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "TestGame.h"
 
-#include "BoardBox.h"
-#include "ImageButton.h"
-#include "Settings.h"
-#include "Texts.h"
+#include "mainwindow/BoardBox.h"
+#include "resources/ImageButton.h"
+#include "mainwindow/Settings.h"
+#include "model/Texts.h"
 
 #include <QDir>
 #include <QFile>

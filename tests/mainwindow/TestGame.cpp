@@ -1,7 +1,7 @@
 #include "TestGame.h"
 
-#include "BoardBox.h"
-#include "DlgResources.h"
+#include "mainwindow/BoardBox.h"
+#include "resources/DlgResources.h"
 
 #include <QApplication>
 #include <QCloseEvent>

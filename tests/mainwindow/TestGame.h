@@ -1,13 +1,13 @@
 #pragma once
 
-#include "DialogWindows.h"
+#include "app/DialogWindows.h"
 #include "Doubles.h"
 
-#include "Catalogue.h"
-#include "GameState.h"
-#include "Progress.h"
-#include "Settings.h"
-#include "TMainForm.h"
+#include "model/Catalogue.h"
+#include "model/GameState.h"
+#include "model/Progress.h"
+#include "mainwindow/Settings.h"
+#include "mainwindow/TMainForm.h"
 
 #include <QImage>
 #include <QSettings>

@@ -1,5 +1,5 @@
-#include "Board.h"
-#include "EffectPlayer.h"
+#include "model/Board.h"
+#include "media/EffectPlayer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MidiPlayer.h"
+#include "media/MidiPlayer.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "MidiFiles.h"
+#include "media/MidiFiles.h"
 
 #include <gtest/gtest.h>
 

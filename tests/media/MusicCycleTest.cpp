@@ -1,5 +1,5 @@
 #include "FakeMidiPlayer.h"
-#include "MusicCycle.h"
+#include "media/MusicCycle.h"
 
 #include <gtest/gtest.h>
 

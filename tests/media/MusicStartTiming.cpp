@@ -7,7 +7,7 @@
 // when the music was sounding, and the resident memory after the first frame and two seconds later.
 // With "file" FluidSynth renders into a temporary WAV instead of a sound card, so the synthesiser
 // runs (and its memory counts) on a machine without audio.
-#include "MidiMusic.h"
+#include "media/MidiMusic.h"
 
 #include <QApplication>
 #include <QDir>

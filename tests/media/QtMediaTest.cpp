@@ -1,8 +1,8 @@
-#include "EffectPlayer.h"
-#include "FirstFrameWatch.h"
-#include "FluidSynthPlayer.h"
-#include "MidiMusic.h"
-#include "QtSoundEffects.h"
+#include "media/EffectPlayer.h"
+#include "media/FirstFrameWatch.h"
+#include "media/FluidSynthPlayer.h"
+#include "media/MidiMusic.h"
+#include "media/QtSoundEffects.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "Board.h"
+#include "model/Board.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The catalogue: reading the data file, writing it back, records the game cannot use, the editor's changes.
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 
 #include <gtest/gtest.h>
 

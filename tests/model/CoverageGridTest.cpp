@@ -1,6 +1,6 @@
-#include "CoverageGrid.h"
-#include "SolutionCheck.h"
-#include "TileRasters.h"
+#include "model/CoverageGrid.h"
+#include "model/SolutionCheck.h"
+#include "model/TileRasters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reading and replacing whole files: limits, files that are not there, and writes that must never leave
 // a half-written file or a stray temporary behind.
 
-#include "FileIo.h"
+#include "model/FileIo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Captions.h"
-#include "Navigation.h"
+#include "model/Captions.h"
+#include "model/Navigation.h"
 
 #include <gtest/gtest.h>
 

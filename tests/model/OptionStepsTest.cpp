@@ -1,4 +1,4 @@
-#include "OptionSteps.h"
+#include "model/OptionSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The pattern editor: where an added figure goes, where the current tangram stands after a delete,
 // the refusals, and the data file after every command.
 
-#include "PatternEditor.h"
+#include "model/PatternEditor.h"
 
-#include "Navigation.h"
+#include "model/Navigation.h"
 #include "TempFiles.h"
 
 #include <gtest/gtest.h>

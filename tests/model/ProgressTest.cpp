@@ -1,7 +1,7 @@
 // The progress table: what a progress byte means, the points it is worth, taking a saved game's bytes,
 // and the reset of a new game.
 
-#include "Progress.h"
+#include "model/Progress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Saved games: the save and load flows with what they ask and tell, names that cannot be file names,
 // failed writes, and the games folder.
 
-#include "SavedGames.h"
-#include "Texts.h"
+#include "model/SavedGames.h"
+#include "model/Texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Board.h"
-#include "Tans.h"
+#include "model/Board.h"
+#include "model/Tans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CoverageGrid.h"
-#include "TileRasters.h"
+#include "model/CoverageGrid.h"
+#include "model/TileRasters.h"
 
 #include <gtest/gtest.h>
 

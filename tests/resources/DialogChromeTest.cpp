@@ -1,6 +1,6 @@
-#include "BitmapIndex.h"
-#include "DialogChrome.h"
-#include "DlgResources.h"
+#include "resources/BitmapIndex.h"
+#include "resources/DialogChrome.h"
+#include "resources/DlgResources.h"
 
 #include <QImage>
 #include <QScreen>

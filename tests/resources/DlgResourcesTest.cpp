@@ -1,5 +1,5 @@
-#include "BitmapIndex.h"
-#include "DlgResources.h"
+#include "resources/BitmapIndex.h"
+#include "resources/DlgResources.h"
 
 #include <QImage>
 

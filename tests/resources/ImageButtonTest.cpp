@@ -1,6 +1,6 @@
-#include "BitmapIndex.h"
-#include "DlgResources.h"
-#include "ImageButton.h"
+#include "resources/BitmapIndex.h"
+#include "resources/DlgResources.h"
+#include "resources/ImageButton.h"
 
 #include <QEnterEvent>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "CatalogueCheck.h"
+#include "catalogue/CatalogueCheck.h"
 #include "CatalogueImages.h"
 
 #include <gtest/gtest.h>

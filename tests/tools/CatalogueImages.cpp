@@ -1,7 +1,7 @@
 #include "CatalogueImages.h"
 
-#include "Catalogue.h"
-#include "RandomFigures.h"
+#include "model/Catalogue.h"
+#include "catalogue/RandomFigures.h"
 
 namespace pivo::tool::testing {
 

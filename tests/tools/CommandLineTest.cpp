@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "catalogue/CommandLine.h"
 
 #include <gtest/gtest.h>
 

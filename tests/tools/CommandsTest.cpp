@@ -1,7 +1,7 @@
 #include "CatalogueImages.h"
-#include "CommandLine.h"
-#include "Commands.h"
-#include "FileIo.h"
+#include "catalogue/CommandLine.h"
+#include "catalogue/Commands.h"
+#include "model/FileIo.h"
 
 #include <gtest/gtest.h>
 

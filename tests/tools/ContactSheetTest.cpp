@@ -1,5 +1,5 @@
 #include "CatalogueImages.h"
-#include "ContactSheet.h"
+#include "catalogue/ContactSheet.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

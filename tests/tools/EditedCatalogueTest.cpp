@@ -2,11 +2,11 @@
 // builds back into the same bytes, so edits made in the game can be reviewed and kept as sources.
 
 #include "CatalogueImages.h"
-#include "CommandLine.h"
-#include "Commands.h"
-#include "FileIo.h"
-#include "PatternEditor.h"
-#include "RandomFigures.h"
+#include "catalogue/CommandLine.h"
+#include "catalogue/Commands.h"
+#include "model/FileIo.h"
+#include "model/PatternEditor.h"
+#include "catalogue/RandomFigures.h"
 
 #include <gtest/gtest.h>
 

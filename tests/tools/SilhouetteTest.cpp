@@ -1,6 +1,6 @@
 #include "CatalogueImages.h"
-#include "LayingOrder.h"
-#include "Silhouette.h"
+#include "catalogue/LayingOrder.h"
+#include "catalogue/Silhouette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SourceCompiler.h"
+#include "catalogue/SourceCompiler.h"
 
 #include <gtest/gtest.h>
 

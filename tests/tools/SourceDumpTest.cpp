@@ -1,6 +1,6 @@
 #include "CatalogueImages.h"
-#include "SourceCompiler.h"
-#include "SourceDump.h"
+#include "catalogue/SourceCompiler.h"
+#include "catalogue/SourceDump.h"
 
 #include <gtest/gtest.h>
 

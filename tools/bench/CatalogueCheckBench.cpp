@@ -1,6 +1,6 @@
 // How long `check` takes on a full catalogue of 3000 valid, distinct figures.
-#include "CatalogueCheck.h"
-#include "RandomFigures.h"
+#include "catalogue/CatalogueCheck.h"
+#include "catalogue/RandomFigures.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 
 #include <charconv>
 

@@ -2,8 +2,8 @@
 
 #include "CatalogueCheck.h"
 #include "CommandLine.h"
-#include "Catalogue.h"
-#include "FileIo.h"
+#include "model/Catalogue.h"
+#include "model/FileIo.h"
 #include "SourceCompiler.h"
 #include "SourceDump.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 
 #include <QImage>
 

@@ -1,9 +1,9 @@
 #include "RandomFigures.h"
 
-#include "Catalogue.h"
-#include "CoverageGrid.h"
+#include "model/Catalogue.h"
+#include "model/CoverageGrid.h"
 #include "Silhouette.h"
-#include "TileRasters.h"
+#include "model/TileRasters.h"
 
 #include <algorithm>
 #include <numeric>

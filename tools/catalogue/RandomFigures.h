@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tans.h"
+#include "model/Tans.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoverageGrid.h"
+#include "model/CoverageGrid.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "SourceCompiler.h"
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #include "SourceDump.h"
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 #include "RecordLabel.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ContactSheet.h"
-#include "FileIo.h"
+#include "model/FileIo.h"
 
 #include <QGuiApplication>
 
