@@ -117,7 +117,6 @@ public:
 
     SolveResult run() {
         if (!filled_.empty()) search(0, 0, -1, 0);
-        if (result_.solutions.empty()) result_.placementsToFirst = result_.placements;
         return std::move(result_);
     }
 
@@ -201,7 +200,6 @@ private:
         for (const Candidate* k : chosen_) placement[FirstTanOf[k->kind] - 1 + next[k->kind]++] = k->at;
         // The codes add up; the game also wants an order in which every tan passes the fit test.
         if (!layableInSomeOrder(placement, grid_) || !matchesSilhouette(grid_, silhouette_, silhouetteFirst_)) return;
-        if (result_.solutions.empty()) result_.placementsToFirst = result_.placements;
         result_.solutions.push_back(placement);
         if (static_cast<int>(result_.solutions.size()) == limits_.maxSolutions) stop(SolveEnd::SolutionLimit);
     }

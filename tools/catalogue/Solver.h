@@ -30,8 +30,6 @@ struct SolveResult {
     SolveEnd end = SolveEnd::Exhausted;
     /// Tans put down by the whole search.
     std::int64_t placements = 0;
-    /// Tans put down until the first laying was complete; all of them when there is none.
-    std::int64_t placementsToFirst = 0;
 };
 
 /// Finds the ways of laying the seven tans so that their coverage grid equals `silhouette`, the grid
@@ -45,7 +43,7 @@ struct SolveResult {
 ///
 /// The search is plain: it fills the first cell (column by column, each from the top) that still
 /// lacks coverage with every tan, in tan order, that can contribute to it, and backtracks. Its effort
-/// until the first laying is what the difficulty rating builds on.
+/// per laying found is what the difficulty rating builds on.
 SolveResult solveSilhouette(const CoverageGrid& silhouette, const SolveLimits& limits = {});
 
 }  // namespace pivo::tool

@@ -233,8 +233,10 @@ def region(art):
     return frozenset(cells)
 
 
-def tile(target, pieces):
-    """Lattice polygons of the given pieces that cover the quarter set exactly, or None."""
+def cuttings(target, pieces):
+    """Every way to cover the quarter set exactly with the given pieces, each as a list of lattice
+    polygons. Pieces of one kind are interchangeable and a piece turned onto itself (the square by
+    a quarter turn) lies on the same quarters, so each way comes once."""
     need = sum(QUARTERS_OF_PIECE[k] for k in pieces)
     if len(target) != need:
         raise ValueError(f"the drawing covers {len(target) / 4:g} cells, the tans need {need / 4:g}")
@@ -242,21 +244,24 @@ def tile(target, pieces):
     y0, y1 = min(c[1] for c in target), max(c[1] for c in target)
     candidates = {}
     for kind in set(pieces):
-        found = []
+        found = {}
         for v in variants(PIECES[kind]):
             for dx in range(x0 - 2, x1 + 2):
                 for dy in range(y0 - 2, y1 + 2):
                     polygon = [(x + dx, y + dy) for x, y in v]
                     c = cover(polygon)
                     if c and c <= target:
-                        found.append((polygon, c))
-        candidates[kind] = found
+                        found.setdefault(c, polygon)
+        candidates[kind] = [(polygon, c) for c, polygon in found.items()]
     order = sorted(target)
     chosen = []
 
+    # Each quarter lies in exactly one piece, so filling the first open quarter reaches every way
+    # exactly once.
     def search(covered, remaining):
         if not remaining:
-            return True
+            yield list(chosen)
+            return
         first = next(c for c in order if c not in covered)
         for kind in sorted(set(remaining)):
             for polygon, c in candidates[kind]:
@@ -264,12 +269,15 @@ def tile(target, pieces):
                     rest = list(remaining)
                     rest.remove(kind)
                     chosen.append(polygon)
-                    if search(covered | c, rest):
-                        return True
+                    yield from search(covered | c, rest)
                     chosen.pop()
-        return False
 
-    return chosen if search(frozenset(), list(pieces)) else None
+    yield from search(frozenset(), list(pieces))
+
+
+def tile(target, pieces):
+    """Lattice polygons of the given pieces that cover the quarter set exactly, or None."""
+    return next(cuttings(target, pieces), None)
 
 
 def to_board(point, frame):
@@ -431,14 +439,15 @@ def convex_name(outline):
     return "Convex " + {5: "pentagon", 6: "hexagon"}[len(outline)]
 
 
-def convex(out_path):
+def convex(out_path, count=False):
     """Writes the thirteen convex figures, each turned so that most of its outline runs along the
-    axes, from fewest corners to most."""
+    axes, from fewest corners to most; with `count`, prints how many ways each can be cut."""
     figures = []
     for outline in convex_regions():
         tiling = tile(cover(outline), 'ssmllqp')
         if tiling is None:
             continue
+        ways = sum(1 for _ in cuttings(cover(outline), 'ssmllqp')) if count else None
         best = None
         for frame in (10, 7):
             for v in range(8):
@@ -457,16 +466,18 @@ def convex(out_path):
         _, shown, polygons = best
         width = max(p[0] for p in shown) - min(p[0] for p in shown)
         height = max(p[1] for p in shown) - min(p[1] for p in shown)
-        figures.append((len(outline), width * height, convex_name(shown), placement(polygons)))
+        figures.append((len(outline), width * height, convex_name(shown), placement(polygons), ways))
     figures.sort(key=lambda f: (f[0], f[1]))
     names = [f[2] for f in figures]
     seen = {}
     lines = ["category 6   # Convex Tangrams", ""]
-    for _, _, name, tans in figures:
+    for _, _, name, tans, ways in figures:
         if names.count(name) > 1:
             seen[name] = seen.get(name, 0) + 1
             name = f"{name} {seen[name]}"
         lines.append(" ".join(f"{x},{y},{o}" for x, y, o in tans) + f"   # {name}")
+        if count:
+            print(f"{name}: {ways} ways")
     with open(out_path, 'w', encoding='utf-8') as f:
         f.write("\n".join(lines) + "\n")
     print(f"{out_path}: {len(figures)} convex figures")
@@ -547,6 +558,7 @@ def main(argv):
     p.add_argument('-o', '--output', required=True)
     p = sub.add_parser('convex', help='write the convex figures as a catalogue source file')
     p.add_argument('-o', '--output', required=True)
+    p.add_argument('--count', action='store_true', help='print how many ways each figure can be cut')
     p = sub.add_parser('render', help='draw the figures of catalogue source files as a PNG sheet')
     p.add_argument('sources', nargs='+')
     p.add_argument('-o', '--output', required=True)
@@ -555,7 +567,7 @@ def main(argv):
     if args.command == 'build':
         return 0 if build(args.design, args.output) else 1
     if args.command == 'convex':
-        convex(args.output)
+        convex(args.output, args.count)
         return 0
     figures = read_sources(args.sources)
     render(args.output, figures, args.colour)
