@@ -3,93 +3,15 @@
 #include "LayingOrder.h"
 #include "model/SolutionCheck.h"
 #include "model/TileRasters.h"
+#include "TanFootprints.h"
 
 #include <algorithm>
-#include <map>
+#include <bitset>
 #include <memory>
-#include <set>
 #include <utility>
 
 namespace pivo::tool {
 namespace {
-
-constexpr int ShapeKinds = 5;
-/// Per shape kind (small, medium, large triangle, square, parallelogram): the tan that stands for it
-/// in a placement, and how many tans of that kind the set holds.
-constexpr int FirstTanOf[ShapeKinds] = {1, 3, 4, 6, 7};
-constexpr int CountOf[ShapeKinds] = {2, 1, 2, 1, 1};
-
-struct CellCode {
-    int dx = 0;
-    int dy = 0;
-    /// Grid index relative to the tan's reference point.
-    int offset = 0;
-    std::uint8_t code = 0;
-};
-
-/// What one tan at one orientation adds to the grid, its own tiles' shared cells summed as the grid
-/// sums them.
-struct Footprint {
-    int kind = 0;
-    int orientation = 0;
-    /// Cells far from the anchor first: they are the ones that leave a silhouette.
-    std::vector<CellCode> cells;
-    /// A wholly covered cell: the tan can only lie where the silhouette covers this cell wholly,
-    /// which is where the search for candidates starts.
-    Point anchor;
-    /// The extent of the cells, all relative to the reference point.
-    int x0 = 0;
-    int x1 = 0;
-    int y0 = 0;
-    int y1 = 0;
-};
-
-Footprint footprintOf(int kind, int orientation) {
-    std::map<std::pair<int, int>, int> sums;
-    for (const Tile& tile : tileOffsets(shapeOf(FirstTanOf[kind]), orientation))
-        for (const RasterCell& cell : rasterCells(tile.type)) sums[{tile.dx + cell.cx, tile.dy + cell.cy}] += cell.code;
-    Footprint f{kind, orientation, {}, {}, MaxX, -MaxX, MaxY, -MaxY};
-    for (const auto& [at, code] : sums) {
-        const auto [dx, dy] = at;
-        f.cells.push_back(CellCode{dx, dy, dx * BoardHeight + dy, static_cast<std::uint8_t>(code)});
-        if (code == FullCell) f.anchor = Point{dx, dy};
-        f.x0 = std::min(f.x0, dx);
-        f.x1 = std::max(f.x1, dx);
-        f.y0 = std::min(f.y0, dy);
-        f.y1 = std::max(f.y1, dy);
-    }
-    const auto distance = [&](const CellCode& c) {
-        return (c.dx - f.anchor.x) * (c.dx - f.anchor.x) + (c.dy - f.anchor.y) * (c.dy - f.anchor.y);
-    };
-    std::stable_sort(f.cells.begin(), f.cells.end(),
-                     [&](const CellCode& a, const CellCode& b) { return distance(a) > distance(b); });
-    return f;
-}
-
-/// Every footprint a tan can have, each once: orientations that cover the same cells with the same
-/// codes, wherever the tan lies (the square turned by a quarter turn, the parallelogram by a half
-/// turn, a triangle "mirrored"), would count one laying twice.
-std::vector<Footprint> makeFootprints() {
-    std::vector<Footprint> footprints;
-    std::set<std::vector<int>> seen;
-    for (int kind = 0; kind < ShapeKinds; ++kind) {
-        for (int o = 0; o <= MaxOrientation; ++o) {
-            Footprint f = footprintOf(kind, o);
-            // The cells and codes seen from the extent's corner, so that shifted copies compare equal.
-            std::vector<int> shape{kind};
-            std::vector<CellCode> cells = f.cells;
-            std::sort(cells.begin(), cells.end(), [](const CellCode& a, const CellCode& b) { return a.offset < b.offset; });
-            for (const CellCode& c : cells) shape.insert(shape.end(), {c.dx - f.x0, c.dy - f.y0, c.code});
-            if (seen.insert(std::move(shape)).second) footprints.push_back(std::move(f));
-        }
-    }
-    return footprints;
-}
-
-const std::vector<Footprint>& footprints() {
-    static const std::vector<Footprint> all = makeFootprints();
-    return all;
-}
 
 /// A tan at a position where it lies wholly on the silhouette.
 struct Candidate {
@@ -121,34 +43,57 @@ public:
     }
 
 private:
+    /// The rows of a column, one bit each.
+    using Rows = std::bitset<BoardHeight>;
+
     void findCandidates() {
-        for (const Footprint& f : footprints()) {
+        // Per run length L and column x, the rows y where cells y .. y + L - 1 are all wholly
+        // covered: a tan's wholly covered cells then test every row of a column at once.
+        int longest = 1;
+        for (const Footprint& f : tanFootprints())
+            for (const FullRun& run : f.fullRuns) longest = std::max(longest, run.length);
+        std::vector<std::array<Rows, BoardWidth>> whole(longest + 1);
+        for (int x = 0; x < BoardWidth; ++x)
+            for (int y = 0; y < BoardHeight; ++y) whole[1][x][y] = missing_[x * BoardHeight + y] >= FullCell;
+        for (int length = 1; length < longest; ++length)
+            for (int x = 0; x < BoardWidth; ++x) whole[length + 1][x] = whole[length][x] & (whole[1][x] >> length);
+
+        for (const Footprint& f : tanFootprints()) {
             const int tan = FirstTanOf[f.kind];
-            for (const int anchorCell : filled_) {
-                if (missing_[anchorCell] < FullCell) continue;
-                const int x = anchorCell / BoardHeight - f.anchor.x;
-                const int y = anchorCell % BoardHeight - f.anchor.y;
-                if (x + f.x0 < 0 || x + f.x1 > MaxX || y + f.y0 < 0 || y + f.y1 > MaxY) continue;
-                const int base = x * BoardHeight + y;
-                const bool inside = std::all_of(f.cells.begin(), f.cells.end(),
-                                                [&](const CellCode& c) { return c.code <= missing_[base + c.offset]; });
-                if (!inside || !fitsBoard(tan, x, y, f.orientation)) continue;
-                candidates_.push_back(Candidate{f.kind,
-                                                TanPlacement{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y),
-                                                             static_cast<std::uint8_t>(f.orientation)},
-                                                base, &f});
+            for (int x = -f.x0; x <= MaxX - f.x1; ++x) {
+                Rows rows;
+                rows.set();
+                for (const FullRun& run : f.fullRuns) {
+                    const Rows& fits = whole[run.length][x + run.dx];
+                    rows &= run.dy >= 0 ? fits >> run.dy : fits << -run.dy;
+                    if (rows.none()) break;
+                }
+                if (rows.none()) continue;
+                for (int y = -f.y0; y <= MaxY - f.y1; ++y) {
+                    if (!rows[y]) continue;
+                    const int base = x * BoardHeight + y;
+                    const bool inside = std::all_of(f.partCells.begin(), f.partCells.end(),
+                                                    [&](const CellCode& c) { return c.code <= missing_[base + c.offset]; });
+                    if (!inside || !fitsBoard(tan, x, y, f.orientation)) continue;
+                    candidates_.push_back(Candidate{f.kind,
+                                                    TanPlacement{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y),
+                                                                 static_cast<std::uint8_t>(f.orientation)},
+                                                    base, &f});
+                }
             }
         }
-        // Per cell, the candidates that cover it, in candidate order (tan order first).
+        // Per cell, the candidates whose first cell in search order it is, in candidate order (tan
+        // order first). When the search fills a cell, every cell before it is complete, so no tan
+        // reaching back there could be laid: these are all the tans it has to try.
         std::vector<int> counts(CoverageGrid::CellCount + 1, 0);
-        for (const Candidate& k : candidates_)
-            for (const CellCode& c : k.footprint->cells) ++counts[k.base + c.offset + 1];
+        for (const Candidate& k : candidates_) ++counts[firstCell(k) + 1];
         for (int i = 0; i < CoverageGrid::CellCount; ++i) counts[i + 1] += counts[i];
         byCellStart_ = counts;
-        byCell_.resize(counts.back());
-        for (int id = 0; id < static_cast<int>(candidates_.size()); ++id)
-            for (const CellCode& c : candidates_[id].footprint->cells) byCell_[counts[candidates_[id].base + c.offset]++] = id;
+        byCell_.resize(candidates_.size());
+        for (int id = 0; id < static_cast<int>(candidates_.size()); ++id) byCell_[counts[firstCell(candidates_[id])]++] = id;
     }
+
+    static int firstCell(const Candidate& k) { return k.base + k.footprint->cells.front().offset; }
 
     /// Whether the tan adds nowhere more than is still missing. Every cell of a laid figure holds the
     /// plain sum of what its tiles add: the fit pairs stop a cell below 128, so nothing wraps, and a
@@ -196,7 +141,7 @@ private:
 
     void record() {
         Placement placement{};
-        int next[ShapeKinds] = {};
+        std::array<int, ShapeKinds> next{};
         for (const Candidate* k : chosen_) placement[FirstTanOf[k->kind] - 1 + next[k->kind]++] = k->at;
         // The codes add up; the game also wants an order in which every tan passes the fit test.
         if (!layableInSomeOrder(placement, grid_) || !matchesSilhouette(grid_, silhouette_, silhouetteFirst_)) return;
@@ -219,7 +164,7 @@ private:
     std::vector<Candidate> candidates_;
     std::vector<int> byCellStart_;
     std::vector<int> byCell_;
-    int left_[ShapeKinds] = {CountOf[0], CountOf[1], CountOf[2], CountOf[3], CountOf[4]};
+    std::array<int, ShapeKinds> left_ = CountOf;
     std::array<const Candidate*, TanCount> chosen_{};
     CoverageGrid grid_;
     bool stopped_ = false;
