@@ -64,9 +64,13 @@ int looseTans(const Placement& laying) {
 
 Difficulty rateDifficulty(const SolveResult& result) {
     if (result.solutions.empty()) return {};
+    // The effort up to the solution the default count stops at, whatever limit the search had, so
+    // that counting further does not change a rating.
+    const auto rated = std::min<std::size_t>(result.solutions.size(), DefaultSolutionLimit);
+    const std::int64_t placements = rated < result.solutions.size() ? result.foundAfter[rated - 1] : result.placements;
     double penalty = std::numeric_limits<double>::max();
-    for (const Placement& laying : result.solutions) penalty = std::min(penalty, layingPenalty(laying));
-    const double effort = static_cast<double>(result.placements) / static_cast<double>(result.solutions.size());
+    for (std::size_t k = 0; k < rated; ++k) penalty = std::min(penalty, layingPenalty(result.solutions[k]));
+    const double effort = static_cast<double>(placements) / static_cast<double>(rated);
     Difficulty d;
     d.score = std::log2(std::max(effort, 1.0)) + penalty;
     d.rating = 1 + static_cast<int>(std::count_if(RatingSteps.begin(), RatingSteps.end(), [&](double step) { return d.score >= step; }));

@@ -9,11 +9,13 @@ struct Difficulty {
     /// 1 (easy) to 5 (hard); 0 when the solver found no laying, so there is nothing to judge.
     int rating = 0;
     /// What the rating is cut from: the search's effort per laying in bits, plus a point for every
-    /// tan that hangs on by a corner and half a point for every tan at a 22.5-degree step.
+    /// loose tan and half a point for every tan at a 22.5-degree step, in the laying that has the
+    /// fewest of them.
     double score = 0;
 };
 
-/// Rates a solver run; the whole definition is in the README ("Difficulty").
+/// Rates a solver run from its first DefaultSolutionLimit solutions, so that counting further does
+/// not change the rating; the whole definition is in the README ("Solver and difficulty").
 Difficulty rateDifficulty(const SolveResult& result);
 
 /// The tans of a laying that touch the others along less than half a small triangle's leg: fewer

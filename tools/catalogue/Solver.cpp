@@ -146,6 +146,7 @@ private:
         // The codes add up; the game also wants an order in which every tan passes the fit test.
         if (!layableInSomeOrder(placement, grid_) || !matchesSilhouette(grid_, silhouette_, silhouetteFirst_)) return;
         result_.solutions.push_back(placement);
+        result_.foundAfter.push_back(result_.placements);
         if (static_cast<int>(result_.solutions.size()) == limits_.maxSolutions) stop(SolveEnd::SolutionLimit);
     }
 

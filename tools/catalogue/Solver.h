@@ -7,9 +7,13 @@
 
 namespace pivo::tool {
 
+/// How many solutions a figure is counted up to unless asked otherwise; the difficulty rating looks
+/// at no more.
+inline constexpr int DefaultSolutionLimit = 50;
+
 struct SolveLimits {
     /// Counting stops once this many distinct layings are found.
-    int maxSolutions = 50;
+    int maxSolutions = DefaultSolutionLimit;
     /// The search gives up after putting down this many tans.
     std::int64_t maxPlacements = 5'000'000;
 };
@@ -30,6 +34,8 @@ struct SolveResult {
     SolveEnd end = SolveEnd::Exhausted;
     /// Tans put down by the whole search.
     std::int64_t placements = 0;
+    /// Per solution, the tans put down by the time it was found.
+    std::vector<std::int64_t> foundAfter;
 };
 
 /// Finds the ways of laying the seven tans so that their coverage grid equals `silhouette`, the grid
