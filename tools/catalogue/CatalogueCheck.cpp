@@ -46,8 +46,7 @@ int shift(std::uint8_t to, std::uint8_t from) { return static_cast<std::int8_t>(
 /// Runs the per-record checks, remembering each silhouette to find figures that look the same.
 class RecordChecker {
 public:
-    RecordChecker(const Catalogue& catalogue, const std::vector<std::optional<FigureSolve>>& solves,
-                  std::vector<Finding>& findings)
+    RecordChecker(const Catalogue& catalogue, const CatalogueSolves& solves, std::vector<Finding>& findings)
         : catalogue_(catalogue), solves_(solves), findings_(findings) {}
 
     void check(int index) {
@@ -85,10 +84,10 @@ private:
         if (!silhouette.isConnected()) add(Problem::TansApart, "its cells form more than one group");
         // The figure's own placement is a way to lay it, so only the search's limits can hide it.
         const auto& solve = solves_[index_ - 1];
-        if (solve && solve->result.solutions.empty()) {
-            const std::string placements = std::to_string(solve->result.placements) + " placements";
-            add(Problem::Unsolved, solve->result.end == SolveEnd::PlacementLimit ? "gave up after " + placements
-                                                                                 : "none among " + placements);
+        if (solve && solve->solutions.empty()) {
+            const std::string placements = std::to_string(solve->placements) + " placements";
+            add(Problem::Unsolved, solve->end == SolveEnd::PlacementLimit ? "gave up after " + placements
+                                                                          : "none among " + placements);
         }
     }
 
@@ -98,7 +97,7 @@ private:
     }
 
     const Catalogue& catalogue_;
-    const std::vector<std::optional<FigureSolve>>& solves_;
+    const CatalogueSolves& solves_;
     std::vector<Finding>& findings_;
     int index_ = 0;
     CoverageGrid grid_;

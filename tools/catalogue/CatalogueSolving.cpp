@@ -9,18 +9,15 @@
 
 namespace pivo::tool {
 
-std::optional<FigureSolve> solveFigure(const Catalogue& catalogue, int index, const SolveLimits& limits) {
+std::optional<SolveResult> solveFigure(const Catalogue& catalogue, int index, const SolveLimits& limits) {
     if (!catalogue.isPlayable(index)) return std::nullopt;
     const auto silhouette = std::make_unique<CoverageGrid>();
     if (!layableInSomeOrder(catalogue.entry(index).placement, *silhouette)) return std::nullopt;
-    FigureSolve solve{solveSilhouette(*silhouette, limits), {}};
-    solve.difficulty = rateDifficulty(solve.result);
-    return solve;
+    return solveSilhouette(*silhouette, limits);
 }
 
-std::vector<std::optional<FigureSolve>> solveCatalogue(const Catalogue& catalogue, const SolveLimits& limits,
-                                                       std::optional<int> category) {
-    std::vector<std::optional<FigureSolve>> solves(catalogue.tangramCount());
+CatalogueSolves solveCatalogue(const Catalogue& catalogue, const SolveLimits& limits, std::optional<int> category) {
+    CatalogueSolves solves(catalogue.tangramCount());
     // Figures are independent and take from microseconds to a second, so each worker takes the next
     // one still open.
     std::atomic<int> next{1};

@@ -77,7 +77,7 @@ int runSolve(const std::string& file, std::optional<int> record, std::optional<i
     catalogue->loadRecords(*bytes);
     SolveLimits limits;
     if (limit) limits.maxSolutions = *limit;
-    const auto unsolved = [](const std::optional<FigureSolve>& solve) { return solve && solve->result.solutions.empty(); };
+    const auto unsolved = [](const std::optional<SolveResult>& solve) { return solve && solve->solutions.empty(); };
     if (record) {
         if (*record > catalogue->tangramCount()) {
             err << "pivo-catalogue: " << file << " holds " << catalogue->tangramCount() << " records, no record " << *record << "\n";
@@ -86,8 +86,8 @@ int runSolve(const std::string& file, std::optional<int> record, std::optional<i
         const auto solve = solveFigure(*catalogue, *record, limits);
         std::string text = solveLine(*catalogue, *record, solve) + "\n";
         if (solve)
-            for (std::size_t k = 0; k < solve->result.solutions.size(); ++k)
-                text += figureLine(solve->result.solutions[k]) + "  # solution " + std::to_string(k + 1) + "\n";
+            for (std::size_t k = 0; k < solve->solutions.size(); ++k)
+                text += figureLine(solve->solutions[k]) + "  # solution " + std::to_string(k + 1) + "\n";
         out << text;
         return unsolved(solve) ? ExitFailure : ExitOk;
     }

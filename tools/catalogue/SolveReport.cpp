@@ -1,5 +1,6 @@
 #include "SolveReport.h"
 
+#include "Difficulty.h"
 #include "RecordLabel.h"
 
 #include <algorithm>
@@ -29,26 +30,26 @@ std::string padded(const std::string& text, int width) {
 
 }  // namespace
 
-std::string solveLine(const Catalogue& catalogue, int index, const std::optional<FigureSolve>& solve) {
+std::string solveLine(const Catalogue& catalogue, int index, const std::optional<SolveResult>& solve) {
     std::string line = "record " + std::to_string(index);
     const std::string label = playerLabel(catalogue.entry(index));
     if (label.empty()) return line + ": not solved: the game cannot use this figure (see check)";
     line += " (" + label + "): ";
     if (!solve) return line + "not solved: its tans overlap (see check)";
-    if (solve->difficulty.rating == 0) return line + "no solution found: " + solutionsText(solve->result);
+    const Difficulty difficulty = rateDifficulty(*solve);
+    if (difficulty.rating == 0) return line + "no solution found: " + solutionsText(*solve);
     char score[16];
-    std::snprintf(score, sizeof score, "%.2f", solve->difficulty.score);
-    return line + solutionsText(solve->result) + ", rating " + std::to_string(solve->difficulty.rating) + " (score " +
-           score + ")";
+    std::snprintf(score, sizeof score, "%.2f", difficulty.score);
+    return line + solutionsText(*solve) + ", rating " + std::to_string(difficulty.rating) + " (score " + score + ")";
 }
 
-std::string ratingTable(const Catalogue& catalogue, const std::vector<std::optional<FigureSolve>>& solves) {
+std::string ratingTable(const Catalogue& catalogue, const CatalogueSolves& solves) {
+    const std::vector<int> ratings = ratingsOf(solves);
     std::array<std::array<int, Ratings + 1>, CategoryTotal> counts{};
     for (int i = 1; i <= catalogue.tangramCount(); ++i) {
         const int category = catalogue.entry(i).category;
         if (category == NoCategory) continue;
-        const int rating = solves[i - 1] ? solves[i - 1]->difficulty.rating : 0;
-        ++counts[category][rating];
+        ++counts[category][ratings[i - 1]];
     }
     constexpr int NameWidth = 27;
     std::string table = padded("rating", NameWidth);
@@ -62,10 +63,10 @@ std::string ratingTable(const Catalogue& catalogue, const std::vector<std::optio
     return table;
 }
 
-std::vector<int> ratingsOf(const std::vector<std::optional<FigureSolve>>& solves) {
+std::vector<int> ratingsOf(const CatalogueSolves& solves) {
     std::vector<int> ratings;
     ratings.reserve(solves.size());
-    for (const auto& solve : solves) ratings.push_back(solve ? solve->difficulty.rating : 0);
+    for (const auto& solve : solves) ratings.push_back(solve ? rateDifficulty(*solve).rating : 0);
     return ratings;
 }
 

@@ -52,15 +52,18 @@ private:
         int longest = 1;
         for (const Footprint& f : tanFootprints())
             for (const FullRun& run : f.fullRuns) longest = std::max(longest, run.length);
+        // A tan's cells all lie in the silhouette's columns.
+        const int left = filled_.front() / BoardHeight;
+        const int right = filled_.back() / BoardHeight;
         std::vector<std::array<Rows, BoardWidth>> whole(longest + 1);
-        for (int x = 0; x < BoardWidth; ++x)
+        for (int x = left; x <= right; ++x)
             for (int y = 0; y < BoardHeight; ++y) whole[1][x][y] = missing_[x * BoardHeight + y] >= FullCell;
         for (int length = 1; length < longest; ++length)
-            for (int x = 0; x < BoardWidth; ++x) whole[length + 1][x] = whole[length][x] & (whole[1][x] >> length);
+            for (int x = left; x <= right; ++x) whole[length + 1][x] = whole[length][x] & (whole[1][x] >> length);
 
         for (const Footprint& f : tanFootprints()) {
             const int tan = FirstTanOf[f.kind];
-            for (int x = -f.x0; x <= MaxX - f.x1; ++x) {
+            for (int x = left - f.x0; x <= right - f.x1; ++x) {
                 Rows rows;
                 rows.set();
                 for (const FullRun& run : f.fullRuns) {
