@@ -77,5 +77,26 @@ TEST_F(Commands, CheckExitCodes) {
     EXPECT_EQ(runCheck(path("missing.dat"), out_, err_), ExitFailure);
 }
 
+// solve names every figure with its solutions and rating, then counts the ratings per category;
+// for one record it also prints the layings as source lines. dump writes the ratings too.
+TEST_F(Commands, SolveAndDumpRateEveryFigure) {
+    ASSERT_TRUE(replaceFileAtomically(path("good.dat"), testing::imageOf(testing::validCatalogue())));
+    EXPECT_EQ(runSolve(path("good.dat"), std::nullopt, std::nullopt, out_, err_), ExitOk);
+    EXPECT_EQ(out_.str().rfind("record 1 (Humans 1): ", 0), 0u);
+    EXPECT_NE(out_.str().find("\nrecord 80 (Letters and numbers 10): "), std::string::npos);
+    EXPECT_NE(out_.str().find("\nrating                     1     2     3     4     5     unrated\nHumans   "), std::string::npos);
+
+    out_.str("");
+    EXPECT_EQ(runSolve(path("good.dat"), 2, 1, out_, err_), ExitOk);
+    EXPECT_EQ(out_.str().rfind("record 2 (Humans 2): 1+ solutions, rating ", 0), 0u);
+    EXPECT_NE(out_.str().find("  # solution 1\n"), std::string::npos);
+    EXPECT_EQ(out_.str().find("# solution 2"), std::string::npos);
+    EXPECT_EQ(runSolve(path("good.dat"), 81, std::nullopt, out_, err_), ExitFailure);
+
+    out_.str("");
+    EXPECT_EQ(runDump(path("good.dat"), out_, err_), ExitOk);
+    EXPECT_NE(out_.str().find("  # Humans 1, rating "), std::string::npos);
+}
+
 }  // namespace
 }  // namespace pivo::tool

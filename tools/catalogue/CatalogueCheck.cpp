@@ -1,5 +1,6 @@
 #include "CatalogueCheck.h"
 
+#include "CatalogueSolving.h"
 #include "LayingOrder.h"
 #include "RecordLabel.h"
 #include "Silhouette.h"
@@ -32,6 +33,7 @@ std::string problemText(Problem problem) {
         case Problem::SameSilhouette: return "same silhouette as another figure";
         case Problem::NotCentred: return "not centred on (60, 40)";
         case Problem::TansApart: return "tans do not all touch";
+        case Problem::Unsolved: return "the solver finds no way to lay it";
         case Problem::EmptyCategory: return "no figures";
         case Problem::TooFewFigures: return "fewer than 10 figures";
     }
@@ -44,8 +46,8 @@ int shift(std::uint8_t to, std::uint8_t from) { return static_cast<std::int8_t>(
 /// Runs the per-record checks, remembering each silhouette to find figures that look the same.
 class RecordChecker {
 public:
-    RecordChecker(const Catalogue& catalogue, std::vector<Finding>& findings)
-        : catalogue_(catalogue), findings_(findings) {}
+    RecordChecker(const Catalogue& catalogue, const CatalogueSolves& solves, std::vector<Finding>& findings)
+        : catalogue_(catalogue), solves_(solves), findings_(findings) {}
 
     void check(int index) {
         const CatalogueEntry& e = catalogue_.entry(index);
@@ -80,6 +82,13 @@ private:
             add(Problem::NotCentred, "centring moves it by (" + std::to_string(shift(centred[0].x, placement[0].x)) +
                                          ", " + std::to_string(shift(centred[0].y, placement[0].y)) + ")");
         if (!silhouette.isConnected()) add(Problem::TansApart, "its cells form more than one group");
+        // The figure's own placement is a way to lay it, so only the search's limits can hide it.
+        const auto& solve = solves_[index_ - 1];
+        if (solve && solve->solutions.empty()) {
+            const std::string placements = std::to_string(solve->placements) + " placements";
+            add(Problem::Unsolved, solve->end == SolveEnd::PlacementLimit ? "gave up after " + placements
+                                                                          : "none among " + placements);
+        }
     }
 
     void add(Problem problem, std::string detail) {
@@ -88,6 +97,7 @@ private:
     }
 
     const Catalogue& catalogue_;
+    const CatalogueSolves& solves_;
     std::vector<Finding>& findings_;
     int index_ = 0;
     CoverageGrid grid_;
@@ -96,7 +106,9 @@ private:
 
 }  // namespace
 
-bool isError(Problem problem) { return problem != Problem::NotCentred && problem != Problem::TansApart; }
+bool isError(Problem problem) {
+    return problem != Problem::NotCentred && problem != Problem::TansApart && problem != Problem::Unsolved;
+}
 
 int CheckResult::errors() const {
     return static_cast<int>(std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return isError(f.problem); }));
@@ -104,7 +116,7 @@ int CheckResult::errors() const {
 
 int CheckResult::warnings() const { return static_cast<int>(findings.size()) - errors(); }
 
-CheckResult checkCatalogue(std::span<const std::uint8_t> bytes) {
+CheckResult checkCatalogue(std::span<const std::uint8_t> bytes, const SolveLimits& limits) {
     CheckResult result;
     result.records = static_cast<int>(bytes.size() / RecordSize);
     if (bytes.size() % RecordSize != 0)
@@ -117,7 +129,8 @@ CheckResult checkCatalogue(std::span<const std::uint8_t> bytes) {
 
     const auto catalogue = std::make_unique<Catalogue>();
     catalogue->loadRecords(bytes);
-    RecordChecker checker(*catalogue, result.findings);
+    const auto solves = solveCatalogue(*catalogue, limits);
+    RecordChecker checker(*catalogue, solves, result.findings);
     for (int i = 1; i <= catalogue->tangramCount(); ++i) {
         checker.check(i);
         if (!catalogue->isPlayable(i)) ++result.unusable;

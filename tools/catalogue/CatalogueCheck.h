@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Catalogue.h"
+#include "Solver.h"
 
 #include <array>
 #include <cstdint>
@@ -23,6 +24,7 @@ enum class Problem {
     SameSilhouette,
     NotCentred,
     TansApart,
+    Unsolved,
     // One category.
     EmptyCategory,
     TooFewFigures,
@@ -58,9 +60,12 @@ struct CheckResult {
     int warnings() const;
 };
 
+/// What the check asks of the solver: one solution per figure.
+inline constexpr SolveLimits CheckSolveLimits{1};
+
 /// Validates every record of a data file image and the catalogue as a whole. Findings come in
 /// the order: file, records in catalogue order, categories.
-CheckResult checkCatalogue(std::span<const std::uint8_t> bytes);
+CheckResult checkCatalogue(std::span<const std::uint8_t> bytes, const SolveLimits& limits = CheckSolveLimits);
 
 /// One line per finding, e.g.
 /// `error: record 17 (category 2 "Tools and household stuff", number 5): tans overlap`.

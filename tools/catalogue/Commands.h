@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,10 +12,16 @@ namespace pivo::tool {
 /// Compiles the sources in the given order into one data file; writes nothing when any has an error.
 int runBuild(const std::vector<std::string>& sources, const std::string& output, std::ostream& out, std::ostream& err);
 
-/// Prints the data file as catalogue source.
+/// Prints the data file as catalogue source, each figure's rating in its comment.
 int runDump(const std::string& file, std::ostream& out, std::ostream& err);
 
 /// Prints one line per problem of the data file and a summary; fails when any problem is an error.
 int runCheck(const std::string& file, std::ostream& out, std::ostream& err);
+
+/// Prints per figure (or for one record) its number of solutions, counted up to `limit`, and its
+/// rating, then the ratings per category; for one record also the solutions found. Fails when a
+/// figure whose tans can be laid down gets no solution.
+int runSolve(const std::string& file, std::optional<int> record, std::optional<int> limit, std::ostream& out,
+             std::ostream& err);
 
 }  // namespace pivo::tool

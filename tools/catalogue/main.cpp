@@ -1,8 +1,10 @@
+#include "CatalogueSolving.h"
 #include "model/Catalogue.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ContactSheet.h"
 #include "model/FileIo.h"
+#include "SolveReport.h"
 
 #include <QGuiApplication>
 
@@ -26,7 +28,7 @@ int runRender(const Arguments& a, int argc, char** argv) {
     }
     const auto catalogue = std::make_unique<Catalogue>();
     catalogue->loadRecords(*bytes);
-    const ContactSheet sheet(*catalogue, a.category);
+    const ContactSheet sheet(*catalogue, a.category, ratingsOf(solveCatalogue(*catalogue, SolveLimits{}, a.category)));
     if (sheet.leftOut() > 0)
         std::cerr << "pivo-catalogue: " << sheet.leftOut() << " record(s) the game cannot use left out (see check)\n";
     if (sheet.figureCount() == 0) {
@@ -56,6 +58,7 @@ int main(int argc, char** argv) {
         case Command::Dump: return runDump(a.inputs[0], std::cout, std::cerr);
         case Command::Check: return runCheck(a.inputs[0], std::cout, std::cerr);
         case Command::Render: return runRender(a, argc, argv);
+        case Command::Solve: return runSolve(a.inputs[0], a.record, a.limit, std::cout, std::cerr);
     }
     return ExitUsage;
 }
