@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "model/Catalogue.h"
+#include "Printable.h"
 
 #include <charconv>
 
@@ -46,7 +47,7 @@ std::string_view usageText() {
 std::variant<Arguments, std::string> parseArguments(std::span<const std::string_view> args) {
     if (args.empty()) return std::string("no command given");
     const auto command = commandNamed(args[0]);
-    if (!command) return "unknown command '" + std::string(args[0]) + "'";
+    if (!command) return "unknown command '" + printable(args[0], ShownTokenBytes) + "'";
     Arguments a;
     a.command = *command;
     bool outputGiven = false;
@@ -61,10 +62,10 @@ std::variant<Arguments, std::string> parseArguments(std::span<const std::string_
                 outputGiven = true;
             } else {
                 a.category = parseCategory(value);
-                if (!a.category) return "--category needs a number 0..7, not '" + std::string(value) + "'";
+                if (!a.category) return "--category needs a number 0..7, not '" + printable(value, ShownTokenBytes) + "'";
             }
         } else if (arg.size() > 1 && arg.front() == '-') {
-            return "unknown option '" + std::string(arg) + "'";
+            return "unknown option '" + printable(arg, ShownTokenBytes) + "'";
         } else {
             a.inputs.emplace_back(arg);
         }
