@@ -2,7 +2,7 @@
 // editor's pivo.dat, build's data file and render's sheet. The rules are checked here once for all four
 // writers (this test program is the one that links them all): a link planted at a temporary's name is
 // never followed, a full drive leaves the old file whole, the old file's permission bits carry over,
-// and every name the file system takes can be written.
+// and every name the file system takes can be written, byte for byte.
 
 #include "CatalogueImages.h"
 #include "catalogue/CommandLine.h"
@@ -132,11 +132,15 @@ TEST_P(Writers, FollowNoLinkAndLeaveTheOldFileWholeOnFailure) {
 }
 
 TEST_P(Writers, WriteEveryNameTheFileSystemTakes) {
-    // The temporary name is short whatever the file's own name, so the longest name still works.
-    const fs::path file = target(std::string(NAME_MAX - std::string_view(GetParam().extension).size(), 'n'));
-    ASSERT_TRUE(write(file));
-    EXPECT_TRUE(fs::is_regular_file(file));
-    EXPECT_EQ(scratch::listing(games).size(), 1u);
+    // The temporary name is short whatever the file's own name, so the longest name still works; a name
+    // is written with exactly its bytes, also those that are not UTF-8.
+    const fs::path longest = target(std::string(NAME_MAX - std::string_view(GetParam().extension).size(), 'n'));
+    const fs::path latin1 = target("caf\xe9");
+    ASSERT_TRUE(write(longest));
+    ASSERT_TRUE(write(latin1));
+    EXPECT_TRUE(fs::is_regular_file(longest));
+    EXPECT_TRUE(fs::is_regular_file(latin1));
+    EXPECT_EQ(scratch::listing(games).size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, Writers,
