@@ -5,6 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace pivo {
 
@@ -29,7 +33,12 @@ Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
 Game::~Game() = default;
 
 std::string Game::executableFolder() {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/").toStdString();
+    // Qt reads the executable's path as UTF-8 and loses every byte that is not; the system's own link
+    // to the running program keeps the folder's bytes as they are.
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return self.parent_path().string() + "/";
+    return QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/")).toStdString();
 }
 
 bool Game::start() {

@@ -30,7 +30,7 @@ public:
     bool start();
     TMainForm& mainForm() { return *mainForm_; }
 
-    /// The folder of the running executable, with a trailing separator.
+    /// The folder of the running executable in the file system's own bytes, with a trailing separator.
     static std::string executableFolder();
 
 private:

@@ -16,6 +16,7 @@
 #include "ToolBox.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QPainter>
 #include <QScreen>
 #include <QStorageInfo>
@@ -69,7 +70,8 @@ void TMainForm::FormCreate() {
     progress_.clear();
     // A program folder on a read-only medium never gets a games folder; saving there then fails
     // with the save error, as it would on a full disk.
-    if (!QStorageInfo(QString::fromStdString(state_.programFolder)).isReadOnly()) savedGames_.createFolder();
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(state_.programFolder));
+    if (!QStorageInfo(folder).isReadOnly()) savedGames_.createFolder();
     if (!loadCatalogue()) return;
     state_.currentTangram = settings_.level(catalogue_.tangramCount());
     reconcilePosition(catalogue_, state_.currentCategory, state_.currentTangram);

@@ -43,6 +43,9 @@ std::vector<std::string> SavedGames::list() const {
     for (fs::directory_iterator it(folder(), error), end; !error && it != end; it.increment(error)) {
         const std::string file = it->path().filename().string();
         if (file.size() <= Extension.size() || !file.ends_with(Extension)) continue;
+        // A pipe or a device under a game's name can never be loaded, so it is not offered.
+        std::error_code kind;
+        if (!it->is_regular_file(kind)) continue;
         // A file dropped into the folder by hand may carry a name the game could never load.
         std::string name = file.substr(0, file.size() - Extension.size());
         if (isValidGameName(name)) names.push_back(std::move(name));

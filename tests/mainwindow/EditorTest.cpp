@@ -2,8 +2,8 @@
 // the caption and pivo.dat, and what the author is told when a command is refused or not written.
 
 #include "TestGame.h"
+#include "tests/model/TempFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -229,7 +229,7 @@ TEST_F(Editor, SaveCentresTheFileAndTheNextStartShowsIt) {
 // add stands in the game.
 TEST_F(Editor, AFailedWriteIsReportedAndTheFileStays) {
     startAt(1, 0, 1);
-    ASSERT_TRUE(QDir(QString::fromStdString(game.folder())).mkdir("pivo.dat.new"));
+    const scratch::FileSizeLimit driveFull(0);
 
     click(EditorButton::Add);
     ASSERT_EQ(game.windows.kinds(), std::vector<int>{10});

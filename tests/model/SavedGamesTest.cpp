@@ -5,6 +5,7 @@
 #include "model/Texts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempFiles.h"
 
@@ -340,11 +341,13 @@ TEST_F(SavedGamesFlow, ReopenLoadsTheNamedGameOrForgetsAMissingOneSilently) {
 }
 
 TEST_F(SavedGamesFlow, ListShowsSavedGamesOnly) {
-    // Only files ending in .pvg are games, named without the ending.
+    // Only regular files ending in .pvg are games, named without the ending.
     writeBytes(gameFile("Eins"), {});
     writeBytes(gameFile("Zwei"), {});
     writeBytes(folder.path() / "games" / "notiz.txt", {});
     writeBytes(folder.path() / "games" / ".pvg", {});
+    ASSERT_EQ(::mkfifo(gameFile("Rohr").c_str(), 0600), 0);
+    fs::create_directory(gameFile("Ordner"));
     // A name no dialog could accept stays out of the list.
     writeBytes(folder.path() / "games" / "zeile\nzwei.pvg", {});
     auto names = games.list();

@@ -1,6 +1,8 @@
 #include "CatalogueImages.h"
 #include "catalogue/CommandLine.h"
 #include "catalogue/Commands.h"
+#include "catalogue/RenderCommand.h"
+#include "model/Catalogue.h"
 #include "model/FileIo.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +98,44 @@ TEST_F(Commands, SolveAndDumpRateEveryFigure) {
     out_.str("");
     EXPECT_EQ(runDump(path("good.dat"), out_, err_), ExitOk);
     EXPECT_NE(out_.str().find("  # Humans 1, rating "), std::string::npos);
+}
+
+// An output that is one of the inputs, however spelt, is refused before anything is read or written.
+TEST_F(Commands, OutputThatIsAnInputIsRefused) {
+    const std::string text = "category 4\n1,2,3 4,5,6 7,8,9 10,11,12 13,14,15 16,17,18 19,20,21\n";
+    const std::string source = write("same.pvc", text);
+    fs::create_hard_link(source, path("linked.pvc"));
+    for (const std::string& output : {source, path("./../" + fs::path(source).parent_path().filename().string() + "/same.pvc"),
+                                      path("linked.pvc")}) {
+        EXPECT_EQ(runBuild({path("missing.pvc"), source}, output, out_, err_), ExitUsage) << output;
+        EXPECT_EQ(read("same.pvc"), std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+    ASSERT_EQ(runBuild({source}, path("pivo.dat"), out_, err_), ExitOk);
+    const std::vector<std::uint8_t> data = read("pivo.dat");
+    EXPECT_EQ(runRender(path("pivo.dat"), path("pivo.dat"), std::nullopt, out_, err_), ExitUsage);
+    EXPECT_EQ(read("pivo.dat"), data);
+    EXPECT_NE(err_.str().find("the output " + path("pivo.dat") + " is the data file itself"), std::string::npos);
+}
+
+// dump reproduces files as large as the game keeps and refuses larger ones whole, rather than print a
+// source that would build into a shorter file; check takes the size of a large file without reading it.
+TEST_F(Commands, DumpAndCheckStopWhereTheGameStops) {
+    const std::string file = path("large.dat");
+    ASSERT_TRUE(replaceFileAtomically(file, testing::imageOf(testing::validCatalogue())));
+    fs::resize_file(file, MaxDataFileSize);
+    std::ostringstream dumped;
+    ASSERT_EQ(runDump(file, dumped, err_), ExitOk);
+    ASSERT_EQ(runBuild({write("dumped.pvc", dumped.str())}, path("rebuilt.dat"), out_, err_), ExitOk);
+    EXPECT_EQ(read("rebuilt.dat"), read("large.dat"));
+
+    fs::resize_file(file, std::uintmax_t{50} << 20);
+    dumped.str("");
+    EXPECT_EQ(runDump(file, dumped, err_), ExitFailure);
+    EXPECT_TRUE(dumped.str().empty());
+    EXPECT_NE(err_.str().find("large.dat holds 52428800 bytes; dump reproduces files of up to 132000 bytes (6000 records)"),
+              std::string::npos);
+    EXPECT_EQ(runCheck(file, out_, err_), ExitFailure);
+    EXPECT_NE(out_.str().find("error: file: more than 3000 records (2383127 records;"), std::string::npos) << out_.str();
 }
 
 }  // namespace

@@ -117,18 +117,22 @@ int CheckResult::errors() const {
 int CheckResult::warnings() const { return static_cast<int>(findings.size()) - errors(); }
 
 CheckResult checkCatalogue(std::span<const std::uint8_t> bytes, const SolveLimits& limits) {
+    return checkCatalogue(bytes, bytes.size(), limits);
+}
+
+CheckResult checkCatalogue(std::span<const std::uint8_t> head, std::uint64_t fileSize, const SolveLimits& limits) {
     CheckResult result;
-    result.records = static_cast<int>(bytes.size() / RecordSize);
-    if (bytes.size() % RecordSize != 0)
+    result.records = static_cast<std::int64_t>(fileSize / RecordSize);
+    if (fileSize % RecordSize != 0)
         result.findings.push_back({Problem::SizeNotWholeRecords, 0, NoCategory, 0,
-                                   std::to_string(bytes.size()) + " bytes, " + std::to_string(bytes.size() % RecordSize) +
+                                   std::to_string(fileSize) + " bytes, " + std::to_string(fileSize % RecordSize) +
                                        " left over after " + std::to_string(result.records) + " records"});
     if (result.records > MaxTangrams)
         result.findings.push_back({Problem::TooManyRecords, 0, NoCategory, 0,
                                    std::to_string(result.records) + " records; the game reads only the first 3000"});
 
     const auto catalogue = std::make_unique<Catalogue>();
-    catalogue->loadRecords(bytes);
+    catalogue->loadRecords(head.first(std::min<std::size_t>(head.size(), std::size_t{MaxTangrams} * RecordSize)));
     const auto solves = solveCatalogue(*catalogue, limits);
     RecordChecker checker(*catalogue, solves, result.findings);
     for (int i = 1; i <= catalogue->tangramCount(); ++i) {

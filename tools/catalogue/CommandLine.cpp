@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "model/Catalogue.h"
+#include "Printable.h"
 
 #include <charconv>
 
@@ -49,7 +50,7 @@ std::string_view usageText() {
 std::variant<Arguments, std::string> parseArguments(std::span<const std::string_view> args) {
     if (args.empty()) return std::string("no command given");
     const auto command = commandNamed(args[0]);
-    if (!command) return "unknown command '" + std::string(args[0]) + "'";
+    if (!command) return "unknown command '" + printable(args[0], ShownTokenBytes) + "'";
     Arguments a;
     a.command = *command;
     bool outputGiven = false;
@@ -64,16 +65,16 @@ std::variant<Arguments, std::string> parseArguments(std::span<const std::string_
                 outputGiven = true;
             } else if (arg == "--category") {
                 a.category = parseNumber(value, 0, CategoryTotal - 1);
-                if (!a.category) return "--category needs a number 0..7, not '" + std::string(value) + "'";
+                if (!a.category) return "--category needs a number 0..7, not '" + printable(value, ShownTokenBytes) + "'";
             } else if (arg == "--record") {
                 a.record = parseNumber(value, 1, MaxTangrams);
-                if (!a.record) return "--record needs a number 1..3000, not '" + std::string(value) + "'";
+                if (!a.record) return "--record needs a number 1..3000, not '" + printable(value, ShownTokenBytes) + "'";
             } else {
                 a.limit = parseNumber(value, 1, MaxSolutionLimit);
-                if (!a.limit) return "--limit needs a number 1.." + std::to_string(MaxSolutionLimit) + ", not '" + std::string(value) + "'";
+                if (!a.limit) return "--limit needs a number 1.." + std::to_string(MaxSolutionLimit) + ", not '" + printable(value, ShownTokenBytes) + "'";
             }
         } else if (arg.size() > 1 && arg.front() == '-') {
-            return "unknown option '" + std::string(arg) + "'";
+            return "unknown option '" + printable(arg, ShownTokenBytes) + "'";
         } else {
             a.inputs.emplace_back(arg);
         }
