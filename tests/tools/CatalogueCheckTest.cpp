@@ -58,6 +58,12 @@ TEST(CatalogueCheck, RecordsOutsideTheDataModel) {
               (Found{{Problem::OrientationOutOfRange, 5}, {Problem::TooFewFigures, 0}}));
     EXPECT_EQ(found(checkWith(5, {0, offBoard})),
               (Found{{Problem::OffBoard, 5}, {Problem::OffBoard, 5}, {Problem::TooFewFigures, 0}}));
+    // An unused copy of a later figure, or one whose tans overlap, adds nothing to its own finding.
+    EXPECT_EQ(found(checkWith(5, {9, validCatalogue()[20].placement})),
+              (Found{{Problem::CategoryOutOfRange, 5}, {Problem::TooFewFigures, 0}}));
+    Placement overlapping = good;
+    overlapping[4] = overlapping[3];
+    EXPECT_EQ(found(checkWith(5, {9, overlapping})), (Found{{Problem::CategoryOutOfRange, 5}, {Problem::TooFewFigures, 0}}));
 
     const CheckResult result = checkWith(5, {0, turned});
     EXPECT_EQ(result.unusable, 1);
