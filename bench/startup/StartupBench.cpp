@@ -121,8 +121,9 @@ public:
             throw std::runtime_error(program.label + ": no window painted within 10 s; its output:\n" + tail(log));
         }
         watch_.drainUntil(start + MemoryAfter);
-        const auto memory = exited(pid) ? std::nullopt : residentMib(pid);
-        end(pid);
+        const bool ended = exited(pid);
+        const auto memory = ended ? std::nullopt : residentMib(pid);
+        if (!ended) end(pid);
         if (!memory)
             throw std::runtime_error(program.label + ": ended within " + std::to_string(MemoryAfter.count()) +
                                      " s; its output:\n" + tail(log));
