@@ -1,5 +1,6 @@
 #include "help/HelpContexts.h"
 #include "help/THookHelpSystem.h"
+#include "tests/model/TempFiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,17 +24,17 @@ QString readPage(const char* name) {
 
 class HelpTest : public ::testing::Test {
 protected:
-    HelpTest() : folder(fs::path(::testing::TempDir()) / "pivo program folder") {
-        fs::remove_all(folder);
+    HelpTest() {
         fs::create_directories(folder);
         for (const char* name : {"rules-de.html", "rules-en.html"})
             fs::copy_file(fs::path(PIVO_RULES_DIR) / name, folder / name);
     }
-    ~HelpTest() override { fs::remove_all(folder); }
 
     std::string programFolder() const { return folder.string() + "/"; }
 
-    fs::path folder;
+    // A folder of its own for every test, so that tests running side by side never share one.
+    scratch::TempFolder scratch;
+    const fs::path folder = scratch.path() / "pivo program folder";
     std::vector<std::string> messages;
     THookHelpSystem::ShowMessage recordMessage = [this](const std::string& text) { messages.push_back(text); };
 };

@@ -3,6 +3,7 @@
 #include "media/FluidSynthPlayer.h"
 #include "media/MidiMusic.h"
 #include "media/QtSoundEffects.h"
+#include "tests/model/TempFiles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,12 +38,14 @@ void writeShortPiece(const fs::path& path) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
-fs::path freshFolder(const char* name) {
-    const fs::path folder = fs::path(::testing::TempDir()) / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
+// A folder named as a player's may be, blanks included, inside a scratch folder of its own, so that
+// tests running side by side never share one.
+struct NamedFolder {
+    explicit NamedFolder(const char* name) : path(scratch.path() / name) { fs::create_directories(path); }
+
+    scratch::TempFolder scratch;
+    fs::path path;
+};
 
 // The six built-in clips are PCM WAVE, mono, 8 bit, 22 050 Hz, of the lengths their roles need.
 TEST(SoundClips, ResourcesHaveTheGamesFormatAndLengths) {
@@ -99,9 +102,10 @@ TEST(FirstFrame, TaskRunsOnceAfterTheFirstPaint) {
 }
 
 struct FluidSynthPlayerTest : ::testing::Test {
-    FluidSynthPlayerTest() : folder(freshFolder("pivo fluidsynth")) { writeShortPiece(folder / "short.mid"); }
+    FluidSynthPlayerTest() { writeShortPiece(folder / "short.mid"); }
 
-    fs::path folder;
+    NamedFolder named{"pivo fluidsynth"};
+    const fs::path folder = named.path;
 };
 
 // A piece plays to its end and, asked again, plays again from its beginning; stop silences it.
@@ -155,7 +159,8 @@ TEST_F(FluidSynthPlayerTest, NoSoundFontOrNoOutputStaysSilent) {
 
 // The game's music with a folder of pieces but no SoundFont: the switches and names work, nothing sounds.
 TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
-    const fs::path folder = freshFolder("pivo program");
+    const NamedFolder named("pivo program");
+    const fs::path& folder = named.path;
     writeShortPiece(folder / "only.mid");
     GameState state;
     state.programFolder = folder.string() + "/";
@@ -187,7 +192,8 @@ TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
 TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
     const std::string soundFont = FluidSynthPlayer::defaultSoundFont();
     if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
-    const fs::path folder = freshFolder("pivo program with music");
+    const NamedFolder named("pivo program with music");
+    const fs::path& folder = named.path;
     writeShortPiece(folder / "first.mid");
     writeShortPiece(folder / "second.mid");
     GameState state;
