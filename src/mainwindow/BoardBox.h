@@ -25,9 +25,6 @@ public:
     /// The lifted outline was toggled at `at`: that area shows the change at the next paint.
     void outlineToggled(int tan, TanPlacement at);
 
-    /// The painted board without the lifted outline, as the player would see it with nothing held.
-    const QImage& boardImage() const { return image_; }
-
 signals:
     void mouseDown(Qt::MouseButton button, int x, int y);
     void mouseMove(bool leftButtonHeld, int x, int y);

@@ -47,16 +47,13 @@ public:
     int unitSize() const { return unitSize_; }
     int currentTangram() const { return tangram_; }
     const CoverageGrid& tansGrid() const { return tansGrid_; }
-    const CoverageGrid& silhouetteGrid() const { return silhouetteGrid_; }
     /// The live tans, lying or lifted.
     const Placement& tans() const { return tans_; }
     /// The current tangram's solution, or none when its record cannot be used.
     const std::optional<Placement>& pattern() const { return pattern_; }
-    Point silhouetteFirstCell() const { return silhouetteFirst_; }
     /// 0 when none, else the tan held by the mouse; it is not in the tans grid.
     int liftedTan() const { return lifted_; }
     GrabZone grabZone() const { return grabZone_; }
-    Point dragOffset() const { return dragOffset_; }
     int turnAnchor() const { return turnAnchor_; }
     PlayState playState() const { return playState_; }
     bool tipEnabled() const { return tipEnabled_; }
