@@ -3,7 +3,7 @@
 // rest of the game relies on is checked; a broken one aborts, so the fuzzer keeps the input.
 
 #include "model/Board.h"
-#include "model/Captions.h"
+#include "texts/Captions.h"
 #include "model/Catalogue.h"
 #include "model/CoverageGrid.h"
 #include "model/Navigation.h"
@@ -117,7 +117,7 @@ void navigate(const Catalogue& catalogue, const Progress& progress, int category
     if (const auto p = previousUnfinished(catalogue, progress, tangram, category))
         require(catalogue.entry(*p).category == category && !progress.status(*p).finished());
     for (int mode = 0; mode <= 3; ++mode) {
-        const GameState state{.languageFlag = mode % 2, .patternMode = mode, .currentCategory = category,
+        const GameState state{.language = static_cast<Language>(mode % 2), .patternMode = mode, .currentCategory = category,
                               .currentTangram = tangram};
         (void)windowCaption(state, catalogue, progress);
         (void)patternWindowTitle(state, catalogue, progress);

@@ -38,9 +38,9 @@ TYesNoDlg& DialogWindows::messageDialog() {
     return *yesNoDlg_;
 }
 
-int DialogWindows::showStockMessage(int kind) { return messageDialog().ShowStockMessage(kind); }
+DialogAnswer DialogWindows::showStockMessage(MessageKind kind) { return messageDialog().ShowStockMessage(kind); }
 
-int DialogWindows::showTextMessage(int kind, const QString& text) {
+DialogAnswer DialogWindows::showTextMessage(MessageKind kind, const QString& text) {
     return messageDialog().ShowTextMessage(kind, text);
 }
 

@@ -37,8 +37,8 @@ public:
     TPatForm* patternWindow() const { return patForm_.get(); }
 
     void setMainWindow(QWidget* mainWindow) override;
-    int showStockMessage(int kind) override;
-    int showTextMessage(int kind, const QString& text) override;
+    DialogAnswer showStockMessage(MessageKind kind) override;
+    DialogAnswer showTextMessage(MessageKind kind, const QString& text) override;
     void chooseLanguage() override;
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;

@@ -8,12 +8,6 @@
 
 namespace pivo {
 
-namespace {
-
-constexpr int NoticeKind = 10;
-
-}  // namespace
-
 Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
     : store_(std::move(store)),
       settings_(*store_),
@@ -21,7 +15,7 @@ Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
       sound_(state_, clips_),
       music_(state_),
       help_(programFolder, [this](const std::string& text) {
-          windows_.showTextMessage(NoticeKind, QString::fromStdString(text));
+          windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(text));
       }) {
     state_.programFolder = std::move(programFolder);
 }

@@ -6,7 +6,7 @@
 #include "media/EffectPlayer.h"
 #include "media/MidiMusic.h"
 #include "model/Progress.h"
-#include "media/QtSoundEffects.h"
+#include "media/QtClipDeck.h"
 #include "mainwindow/Settings.h"
 #include "help/THookHelpSystem.h"
 
@@ -42,7 +42,7 @@ private:
     // The main window outlives the dialogs, which are its children.
     std::unique_ptr<TMainForm> mainForm_;
     DialogWindows windows_;
-    QtSoundEffects clips_;
+    QtClipDeck clips_;
     EffectPlayer sound_;
     MidiMusic music_;
     THookHelpSystem help_;

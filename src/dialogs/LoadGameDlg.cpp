@@ -2,7 +2,7 @@
 
 #include "resources/BitmapIndex.h"
 #include "resources/DialogChrome.h"
-#include "model/DialogTexts.h"
+#include "texts/DialogTexts.h"
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
 
@@ -69,7 +69,7 @@ bool TLoadGameDlg::pick(std::string& name) {
 QString TLoadGameDlg::question() const { return whatLabel_->text(); }
 
 void TLoadGameDlg::fillList() {
-    const int lang = state_.languageFlag;
+    const Language lang = state_.language;
     const QSignalBlocker quiet(nameList_);
     nameList_->clear();
     const std::vector<std::string> names = games_.list();

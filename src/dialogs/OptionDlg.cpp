@@ -6,7 +6,7 @@
 #include "resources/ImageButton.h"
 #include "media/Music.h"
 #include "model/OptionSteps.h"
-#include "model/OptionTexts.h"
+#include "texts/OptionTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -93,7 +93,7 @@ void TOptionDlg::refreshTexts() {
 }
 
 void TOptionDlg::TongueBtnClick() {
-    state_.languageFlag = nextLanguage(state_.languageFlag);
+    state_.language = nextLanguage(state_.language);
     refreshTexts();
     Q_EMIT languageChanged();
 }

@@ -1,7 +1,7 @@
 #include "PatForm.h"
 
 #include "model/Board.h"
-#include "model/Captions.h"
+#include "texts/Captions.h"
 #include "model/Tans.h"
 
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "resources/BitmapIndex.h"
 #include "resources/DialogChrome.h"
-#include "model/DialogTexts.h"
+#include "texts/DialogTexts.h"
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
 
@@ -70,7 +70,7 @@ bool TSaveGameDlg::askName(std::string& name) {
 QString TSaveGameDlg::question() const { return askLabel_->text(); }
 
 void TSaveGameDlg::setTexts() {
-    const int lang = state_.languageFlag;
+    const Language lang = state_.language;
     askLabel_->setText(QString::fromUtf8(texts::saveQuestion(lang)));
     okBtn_->setHint(QString::fromUtf8(texts::saveOkHint(lang)));
     cancelBtn_->setHint(QString::fromUtf8(texts::saveCancelHint(lang)));

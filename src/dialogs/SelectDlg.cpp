@@ -5,7 +5,7 @@
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
 #include "model/Navigation.h"
-#include "model/SelectTexts.h"
+#include "texts/SelectTexts.h"
 #include "SelectTrack.h"
 #include "ThumbnailGrid.h"
 
@@ -76,7 +76,7 @@ void TSelectDlg::showEvent(QShowEvent* event) {
 
 void TSelectDlg::FormActivate() {
     placeOverMainWindow(this, mainWindow_);
-    const int lang = state_.languageFlag;
+    const Language lang = state_.language;
     setWindowTitle(QString::fromUtf8(texts::selectTitle(lang)));
     cancelBtn_->setHint(QString::fromUtf8(texts::selectCancelHint(lang)));
     catBtn_->setHint(QString::fromUtf8(texts::chooseCategoryHint(lang)));
@@ -143,7 +143,7 @@ void TSelectDlg::categoryChange() {
     state_.currentTangram = catalogue_.firstOfCategory(state_.currentCategory);
     Q_EMIT categoryChanged();
     setTrack();
-    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(state_.languageFlag, state_.currentCategory)));
+    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(state_.language, state_.currentCategory)));
 }
 
 void TSelectDlg::keyPressEvent(QKeyEvent* event) {

@@ -7,6 +7,7 @@
 #include "Gauge.h"
 #include "resources/ImageButton.h"
 #include "TipLevelBar.h"
+#include "texts/StatisticsTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -60,7 +61,7 @@ void TStatDlg::showEvent(QShowEvent* event) {
 
 void TStatDlg::FormActivate() {
     placeOverMainWindow(this, mainWindow_);
-    const int lang = state_.languageFlag;
+    const Language lang = state_.language;
     const int category = state_.currentCategory;
     stats_ = countCategory(catalogue_, progress_, category);
     g1_->setRange(stats_.total, stats_.finishedCount);

@@ -9,7 +9,7 @@ namespace pivo {
 class ImageButton;
 
 /// The first-start question for the language: a flag button each for German and English. Its only
-/// effect is the language flag (1 German, 0 English). It sits in the middle of the screen.
+/// effect is the language. It sits in the middle of the screen.
 class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void choose(int languageFlag);
+    void choose(Language language);
 
     GameState& state_;
     ImageButton* germanBtn_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/MessageKind.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -31,11 +33,11 @@ public:
     /// The main window, once it exists: the dialogs are placed over it.
     virtual void setMainWindow(QWidget* mainWindow) = 0;
 
-    /// Message kinds 1, 3, 4 with their built-in texts; 6 for Yes, 7 for No.
-    virtual int showStockMessage(int kind) = 0;
-    /// Message kinds 10 (notice) and 11 (question) with the caller's text; 6 for Yes, 7 for No.
-    virtual int showTextMessage(int kind, const QString& text) = 0;
-    /// The language question; it sets the language flag to 0 or 1.
+    /// The message kinds with a built-in text: solved, quit, give up.
+    virtual DialogAnswer showStockMessage(MessageKind kind) = 0;
+    /// The message kinds with the caller's text: notice and question.
+    virtual DialogAnswer showTextMessage(MessageKind kind, const QString& text) = 0;
+    /// The language question; it sets the language to German or English.
     virtual void chooseLanguage() = 0;
     /// The save dialog; true on OK with `name` replaced.
     virtual bool askGameName(std::string& name) = 0;

@@ -1,23 +1,27 @@
 #pragma once
 
 #include "GameWindows.h"
+#include "model/GameState.h"
 #include "model/SavedGames.h"
 
 #include <functional>
 
 namespace pivo {
 
-/// Lets the save and load flows of the saved games ask the player through the game's windows.
+/// Lets the save and load flows of the saved games ask the player through the game's windows, in the
+/// player's language.
 class SaveLoadDialogs : public GameDialogs {
 public:
-    SaveLoadDialogs(GameWindows& windows, std::function<void()> updateCaption);
+    SaveLoadDialogs(const GameState& state, GameWindows& windows, std::function<void()> updateCaption);
 
     bool askGameName(std::string& name) override;
-    bool askYesNo(const std::string& text) override;
-    void tell(const std::string& text) override;
+    bool askOverwrite(const std::string& name) override;
+    void tellSaveFailed(const std::string& name) override;
+    void tellLoadFailed(const std::string& name) override;
     void updateCaption() override;
 
 private:
+    const GameState& state_;
     GameWindows& windows_;
     std::function<void()> updateCaption_;
 };

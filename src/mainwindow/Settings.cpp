@@ -46,7 +46,7 @@ void Settings::writeInt(const char* key, int value) { writeText(key, QString::nu
 
 void Settings::readStartValues(GameState& state) const {
     state.editorMode = readBool("editor", false);
-    state.languageFlag = readInt("tongue", DefaultLanguage);
+    state.language = static_cast<Language>(readInt("tongue", static_cast<int>(DefaultLanguage)));
     state.sound = readBool("sound", true);
     state.background = readInt("back", DefaultBackground);
     state.music = readBool("music", true);
@@ -78,7 +78,7 @@ void Settings::writeClose(const GameState& state, const std::string& gameName, s
     }
     writeInt("level", state.currentTangram);
     writeInt("group", state.currentCategory);
-    writeInt("tongue", state.languageFlag);
+    writeInt("tongue", static_cast<int>(state.language));
     writeInt("back", state.background);
     writeInt("music", state.music ? 1 : 0);
     writeText("game", QString::fromStdString(gameName));

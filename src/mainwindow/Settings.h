@@ -44,7 +44,7 @@ public:
     void writePatternPosition(QPoint position);
     void writeMainWindowPlacement(const QByteArray& placement);
 
-    static constexpr int DefaultLanguage = -1;
+    static constexpr Language DefaultLanguage = Language::NotChosen;
     static constexpr int DefaultBackground = 0;
     static constexpr int DefaultPatternMode = 2;
     static constexpr QPoint DefaultPatternPosition{500, 50};

@@ -12,7 +12,7 @@
 #include "help/RulesHelp.h"
 #include "Settings.h"
 #include "media/SoundEffects.h"
-#include "model/Texts.h"
+#include "texts/Texts.h"
 #include "ToolBox.h"
 
 #include <QCloseEvent>
@@ -25,10 +25,6 @@
 namespace pivo {
 namespace {
 
-constexpr int NoticeKind = 10;
-constexpr int SolvedKind = 1;
-constexpr int QuitKind = 3;
-constexpr int Yes = 6;
 constexpr int MinimumWidth = 650;
 constexpr int MinimumHeight = 480;
 
@@ -45,7 +41,7 @@ TMainForm::TMainForm(const MainFormContext& context)
       help_(context.help),
       resources_(context.resources),
       savedGames_(context.state.programFolder),
-      saveLoadDialogs_(context.windows, [this] { UpdateCaption(); }),
+      saveLoadDialogs_(context.state, context.windows, [this] { UpdateCaption(); }),
       board_(context.catalogue, context.progress, *this) {
     windows_.setMainWindow(this);
     setWindowIcon(resources_.icon());
@@ -74,7 +70,7 @@ void TMainForm::FormCreate() {
     state_.currentTangram = settings_.level(catalogue_.tangramCount());
     reconcilePosition(catalogue_, state_.currentCategory, state_.currentTangram);
     progress_.gameName = settings_.game();
-    savedGames_.reopen(progress_, state_.languageFlag, saveLoadDialogs_);
+    savedGames_.reopen(progress_, saveLoadDialogs_);
     progress_.gameModified = false;
     board_.setUpTangram(state_.currentTangram);
     button(ToolButton::Tip)->setEnabled(board_.tipEnabled());
@@ -90,12 +86,12 @@ void TMainForm::FormCreate() {
 bool TMainForm::loadCatalogue() {
     std::string problem;
     if (!catalogue_.load(dataFile())) {
-        problem = texts::missingCatalogue(state_.languageFlag);
+        problem = texts::missingCatalogue(state_.language);
     } else if (const std::vector<int> empty = catalogue_.emptyCategories(); !empty.empty()) {
-        problem = texts::emptyCategory(state_.languageFlag, empty.front());
+        problem = texts::emptyCategory(state_.language, empty.front());
     }
     if (problem.empty()) return true;
-    windows_.showTextMessage(NoticeKind, QString::fromStdString(problem));
+    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(problem));
     return false;
 }
 
@@ -184,7 +180,7 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
     if (!firstActivation_) return;
     firstActivation_ = false;
-    if (state_.languageFlag == -1) windows_.chooseLanguage();
+    if (state_.language == Language::NotChosen) windows_.chooseLanguage();
     UpdateHints();
     applyPatternMode();
 }
@@ -244,7 +240,7 @@ void TMainForm::onBoardEvent(const BoardEvent& event) {
         case Kind::DrawSilhouette: box_->drawSilhouette(); break;
         case Kind::ToggleOutline: box_->outlineToggled(event.tan, event.at); break;
         case Kind::Sound: sound_.playSoundEffect(event.value); break;
-        case Kind::SolvedMessage: windows_.showStockMessage(SolvedKind); break;
+        case Kind::SolvedMessage: windows_.showStockMessage(MessageKind::Solved); break;
         case Kind::RepaintPattern: windows_.refreshPatternWindow(); break;
         case Kind::CaptionChanged: UpdateCaption(); break;
         case Kind::CursorChanged:
@@ -266,11 +262,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TMainForm::FormCloseQuery() { return windows_.showStockMessage(QuitKind) == Yes; }
+bool TMainForm::FormCloseQuery() { return windows_.showStockMessage(MessageKind::Quit) == DialogAnswer::Yes; }
 
 void TMainForm::FormClose() {
     help_.quit();
-    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
+    savedGames_.saveCurrentGame(progress_, saveLoadDialogs_);
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     settings_.writeClose(state_, progress_.gameName,
                          normal ? std::optional<QSize>(frameGeometry().size()) : std::nullopt);

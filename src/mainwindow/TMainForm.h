@@ -2,8 +2,8 @@
 
 #include "model/Board.h"
 #include "model/Catalogue.h"
-#include "model/CommandTexts.h"
-#include "model/EditorTexts.h"
+#include "texts/CommandTexts.h"
+#include "texts/EditorTexts.h"
 #include "model/GameState.h"
 #include "GameWindows.h"
 #include "resources/ImageButton.h"

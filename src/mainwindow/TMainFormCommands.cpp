@@ -2,23 +2,15 @@
 #include "TMainForm.h"
 
 #include "BoardBox.h"
-#include "model/Captions.h"
+#include "texts/Captions.h"
 #include "resources/ImageButton.h"
 #include "model/Navigation.h"
+#include "help/HelpContexts.h"
 #include "help/RulesHelp.h"
-#include "model/Texts.h"
+#include "texts/Texts.h"
 #include "ToolBox.h"
 
 namespace pivo {
-namespace {
-
-constexpr int NoticeKind = 10;
-constexpr int GiveUpKind = 4;
-constexpr int Yes = 6;
-constexpr int GermanRules = 1;
-constexpr int EnglishRules = 2;
-
-}  // namespace
 
 void TMainForm::UpdateCaption() {
     GameState shown = state_;
@@ -28,7 +20,7 @@ void TMainForm::UpdateCaption() {
 
 void TMainForm::UpdateHints() {
     for (ToolButton which : HintedButtons)
-        button(which)->setHint(QString::fromUtf8(texts::buttonHint(state_.languageFlag, which)));
+        button(which)->setHint(QString::fromUtf8(texts::buttonHint(state_.language, which)));
     UpdateCaption();
 }
 
@@ -56,7 +48,7 @@ void TMainForm::unsolvedStep(bool forward) {
     const std::optional<int> found = forward ? nextUnfinished(catalogue_, progress_, current, category)
                                              : previousUnfinished(catalogue_, progress_, current, category);
     if (!found) {
-        windows_.showTextMessage(NoticeKind, QString::fromUtf8(texts::allSolved(state_.languageFlag)));
+        windows_.showTextMessage(MessageKind::Notice, QString::fromUtf8(texts::allSolved(state_.language)));
         UpdateCaption();
         return;
     }
@@ -78,18 +70,18 @@ void TMainForm::CategoryBtnMouseDown(Qt::MouseButton button) {
 }
 
 void TMainForm::NewgameBtnClick() {
-    if (windows_.showStockMessage(GiveUpKind) != Yes) return;
-    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
+    if (windows_.showStockMessage(MessageKind::GiveUp) != DialogAnswer::Yes) return;
+    savedGames_.saveCurrentGame(progress_, saveLoadDialogs_);
     progress_.resetForNewGame(catalogue_.tangramCount());
     showCurrentTangram();
 }
 
 void TMainForm::LoadBtnClick() {
-    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
+    savedGames_.saveCurrentGame(progress_, saveLoadDialogs_);
     std::string name = progress_.gameName;
     if (!windows_.pickGame(name)) return;
     progress_.gameName = name;
-    if (!savedGames_.loadGame(name, progress_, state_.languageFlag, saveLoadDialogs_)) {
+    if (!savedGames_.loadGame(name, progress_, saveLoadDialogs_)) {
         // The failed load forgot the name; the caption must not go on naming it.
         UpdateCaption();
         return;
@@ -127,7 +119,7 @@ void TMainForm::OptionBtnClick() {
 
 void TMainForm::InfoBtnClick() { windows_.showAbout(); }
 
-void TMainForm::RulesBtnClick() { help_.open(texts::german(state_.languageFlag) ? GermanRules : EnglishRules); }
+void TMainForm::RulesBtnClick() { help_.open(help::rulesContext(state_.language)); }
 
 void TMainForm::ExitBtnClick() { close(); }
 

@@ -2,16 +2,11 @@
 // when the command was refused or pivo.dat could not be written.
 #include "TMainForm.h"
 
-#include "model/EditorTexts.h"
+#include "texts/EditorTexts.h"
 #include "model/PatternEditor.h"
 #include "ToolBox.h"
 
 namespace pivo {
-namespace {
-
-constexpr int NoticeKind = 10;
-
-}  // namespace
 
 // Plain push buttons with fixed captions and no hints: only the catalogue's author ever sees them.
 // They take no keyboard focus, so a stray Space cannot add or delete a second time, with no undo.
@@ -37,8 +32,8 @@ QPushButton* TMainForm::editorButton(EditorButton which) const {
 std::string TMainForm::dataFile() const { return state_.programFolder + "pivo.dat"; }
 
 void TMainForm::tellEditOutcome(EditCommand command, EditOutcome outcome) {
-    const std::string notice = texts::editorNotice(state_.languageFlag, command, outcome, state_.currentCategory);
-    if (!notice.empty()) windows_.showTextMessage(NoticeKind, QString::fromStdString(notice));
+    const std::string notice = texts::editorNotice(state_.language, command, outcome, state_.currentCategory);
+    if (!notice.empty()) windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(notice));
 }
 
 // The board is deliberately left as it is: it goes on showing the figure that moved up, and the

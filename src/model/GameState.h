@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Language.h"
+
 #include <string>
 
 namespace pivo {
@@ -9,8 +11,7 @@ namespace pivo {
 struct GameState {
     /// Folder of the running executable, with a trailing separator.
     std::string programFolder;
-    /// 1 German, 0 English, -1 not chosen yet; only 1 gives German.
-    int languageFlag = -1;
+    Language language = Language::NotChosen;
     bool sound = true;
     bool music = true;
     int background = 0;

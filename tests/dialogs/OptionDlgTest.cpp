@@ -73,26 +73,26 @@ protected:
 
 // The language steps -1 -> 0 -> 1, and the dialog's own texts follow at once.
 TEST_F(OptionDlgTest, LanguageFromUnchosen) {
-    state.languageFlag = -1;
+    state.language = Language::NotChosen;
     EXPECT_EQ(press("TongueBtn", 2, "TongueLabel"),
               (std::vector<QString>{"I speak English.", QStringLiteral("Ich spreche deutsch.")}));
-    EXPECT_EQ(state.languageFlag, 1);
+    EXPECT_EQ(state.language, Language::German);
     EXPECT_EQ(languageChanges, 2);
     EXPECT_EQ(label("OptLabel"), QStringLiteral("Einstellungen:"));
     EXPECT_EQ(button("TongueBtn")->hint(), QStringLiteral("Sprache ändern"));
     EXPECT_EQ(button("OKBtn")->hint(), QStringLiteral("Zurück zum Spiel"));
     press("TongueBtn", 1, "TongueLabel");
-    EXPECT_EQ(state.languageFlag, 0);
+    EXPECT_EQ(state.language, Language::English);
     EXPECT_EQ(button("OKBtn")->hint(), QStringLiteral("Back to game"));
 }
 
 // Background 5 steps to 0; from 1 four presses read 6 and the fifth 1 again.
 TEST_F(OptionDlgTest, BackgroundWraps) {
-    state.languageFlag = 0;
+    state.language = Language::English;
     state.background = 5;
     EXPECT_EQ(press("BackBtn", 1, "BackLabel"), std::vector<QString>{"Background 1"});
     EXPECT_EQ(state.background, 0);
-    state.languageFlag = 1;
+    state.language = Language::German;
     state.background = 1;
     EXPECT_EQ(press("BackBtn", 5, "BackLabel"),
               (std::vector<QString>{"Hintergrund 3", "Hintergrund 4", "Hintergrund 5", "Hintergrund 6",
@@ -102,7 +102,7 @@ TEST_F(OptionDlgTest, BackgroundWraps) {
 
 // Four presses of the pattern button pass through every mode and return to the start.
 TEST_F(OptionDlgTest, PatternModeRound) {
-    state.languageFlag = 0;
+    state.language = Language::English;
     state.patternMode = 2;
     EXPECT_EQ(press("PatBtn", 4, "PatLabel"),
               (std::vector<QString>{"Big pattern window", "Pattern in the game area", "Small pattern window",
@@ -114,7 +114,7 @@ TEST_F(OptionDlgTest, PatternModeRound) {
 // Sound flips; music goes off, then on with the next piece; without pieces the button is grey and
 // the label says so.
 TEST_F(OptionDlgTest, SoundAndMusic) {
-    state.languageFlag = 0;
+    state.language = Language::English;
     state.sound = true;
     EXPECT_EQ(press("SoundBtn", 2, "SoundLabel"), (std::vector<QString>{"Sound is off.", "Sound is on."}));
     music.pieces = {"evening.mid", "waltz.mid"};
@@ -123,7 +123,7 @@ TEST_F(OptionDlgTest, SoundAndMusic) {
     EXPECT_TRUE(button("MusicBtn")->isEnabled());
 
     music.pieces.clear();
-    state.languageFlag = 1;
+    state.language = Language::German;
     // Opened once without a press: the opening alone refreshes the texts.
     press("MusicBtn", 0, "MusicLabel");
     EXPECT_EQ(label("MusicLabel"), QStringLiteral("Keine Musikdateien vorhanden."));

@@ -1,5 +1,5 @@
 #include "model/Board.h"
-#include "CatalogueFixture.h"
+#include "tests/model/CatalogueFixture.h"
 #include "model/Catalogue.h"
 #include "model/GameState.h"
 #include "dialogs/PatForm.h"
@@ -30,8 +30,8 @@ protected:
         board.setUpTangram(12);
     }
 
-    QString titleFor(int languageFlag, std::uint8_t status) {
-        state.languageFlag = languageFlag;
+    QString titleFor(Language language, std::uint8_t status) {
+        state.language = language;
         progress.setStatus(12, status);
         window.refresh();
         return window.windowTitle();
@@ -71,12 +71,12 @@ TEST_F(PatFormTest, OutOfRangeModeIsClamped) {
 
 // The title names category and number, then the finished state, with no blanks.
 TEST_F(PatFormTest, TitleInBothLanguages) {
-    EXPECT_EQ(titleFor(0, 0), QStringLiteral("Animals-12"));
-    EXPECT_EQ(titleFor(0, FinishedFlag), QStringLiteral("Animals-12(solved)"));
-    EXPECT_EQ(titleFor(1, FinishedFlag | 7), QStringLiteral("Tiere-12(aufgegeben)"));
-    EXPECT_EQ(titleFor(1, FinishedFlag | 4), QStringLiteral("Tiere-12(gelöst)"));
-    EXPECT_EQ(titleFor(0, FinishedFlag | 7), QStringLiteral("Animals-12(dropped)"));
-    EXPECT_EQ(titleFor(-1, FinishedFlag | 4), QStringLiteral("Animals-12(solved)"));
+    EXPECT_EQ(titleFor(Language::English, 0), QStringLiteral("Animals-12"));
+    EXPECT_EQ(titleFor(Language::English, FinishedFlag), QStringLiteral("Animals-12(solved)"));
+    EXPECT_EQ(titleFor(Language::German, FinishedFlag | 7), QStringLiteral("Tiere-12(aufgegeben)"));
+    EXPECT_EQ(titleFor(Language::German, FinishedFlag | 4), QStringLiteral("Tiere-12(gelöst)"));
+    EXPECT_EQ(titleFor(Language::English, FinishedFlag | 7), QStringLiteral("Animals-12(dropped)"));
+    EXPECT_EQ(titleFor(Language::NotChosen, FinishedFlag | 4), QStringLiteral("Animals-12(solved)"));
 }
 
 // A topmost tool window without close, minimise or maximise buttons, placed where the settings say.

@@ -1,7 +1,7 @@
 #include "ModalTest.h"
 
 #include "resources/BitmapIndex.h"
-#include "CatalogueFixture.h"
+#include "tests/model/CatalogueFixture.h"
 #include "resources/DialogChrome.h"
 #include "resources/DlgResources.h"
 #include "resources/ImageButton.h"
@@ -31,7 +31,7 @@ protected:
         }
         for (int c = 3; c < CategoryTotal; ++c) categories.push_back(c);
         fillCatalogue(catalogue, categories);
-        state.languageFlag = 0;
+        state.language = Language::English;
         state.currentCategory = 1;
         QObject::connect(&dlg, &TSelectDlg::categoryChanged, [this] { ++categoryChanges; });
     }
@@ -329,7 +329,7 @@ TEST_F(SelectDlgTest, LayoutAndPlace) {
     ASSERT_NE(versionLabel, nullptr);
     EXPECT_TRUE(versionLabel->raised());
     EXPECT_EQ(over.findChild<ImageButton*>(QStringLiteral("CancelBtn"))->hint(), QStringLiteral("Cancel"));
-    state.languageFlag = 1;
+    state.language = Language::German;
     whenOpen([&] {
         title = over.windowTitle();
         over.reject();

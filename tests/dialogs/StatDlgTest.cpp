@@ -1,6 +1,6 @@
 #include "ModalTest.h"
 
-#include "CatalogueFixture.h"
+#include "tests/model/CatalogueFixture.h"
 #include "resources/DialogChrome.h"
 #include "dialogs/Gauge.h"
 #include "dialogs/StatDlg.h"
@@ -45,7 +45,7 @@ TEST_F(StatDlgTest, FillsThePageInBothLanguages) {
     progress.setStatus(2, FinishedFlag);
     progress.setStatus(3, FinishedFlag | 7);
     progress.setStatus(4, 6);  // tips, not finished
-    state.languageFlag = 0;
+    state.language = Language::English;
     openAndClose();
     EXPECT_EQ(label("TitleLabel"), QStringLiteral("Statistics"));
     EXPECT_EQ(label("CatLabel"), QStringLiteral("Category: Animals"));
@@ -57,7 +57,7 @@ TEST_F(StatDlgTest, FillsThePageInBothLanguages) {
     EXPECT_EQ(gauge("G2"), 25);
     progress.setStatus(4, FinishedFlag | 6);
     progress.setStatus(5, FinishedFlag);
-    state.languageFlag = 1;
+    state.language = Language::German;
     openAndClose();
     EXPECT_EQ(label("TitleLabel"), QStringLiteral("Statistik"));
     EXPECT_EQ(label("CatLabel"), QStringLiteral("Kategorie: Tiere"));

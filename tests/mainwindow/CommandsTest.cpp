@@ -78,11 +78,11 @@ TEST_F(Commands, UnsolvedCommandsSkipFinishedOnesOrSaySo) {
     game.progress.setStatus(6, 15);
     game.form().button(ToolButton::UnsolvedUp)->click();
     ASSERT_EQ(game.windows.messages.size(), 1u);
-    EXPECT_EQ(game.windows.messages[0].kind, 10);
+    EXPECT_EQ(game.windows.messages[0].kind, MessageKind::Notice);
     EXPECT_EQ(game.windows.messages[0].text, "All Tangrams of this category already solved.");
     EXPECT_EQ(game.state.currentTangram, 1);
 
-    game.state.languageFlag = 1;
+    game.state.language = Language::German;
     game.form().button(ToolButton::UnsolvedDn)->click();
     ASSERT_EQ(game.windows.messages.size(), 2u);
     EXPECT_EQ(game.windows.messages[1].text, "Alle Tangrams dieser Kategorie bereits gelöst.");
@@ -97,7 +97,7 @@ TEST_F(Commands, CaptionInBothLanguages) {
     game.progress.gameName = "anna";
     game.form().UpdateCaption();
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Animals - Tangram: 2 (solved) - Game: anna");
-    game.state.languageFlag = 1;
+    game.state.language = Language::German;
     game.progress.setStatus(4, 15);
     game.form().UpdateCaption();
     EXPECT_EQ(caption(), "Pivolet V3.1 - Kategorie: Tiere - Tangram: 2 (aufgegeben) - Spiel: anna");
@@ -112,13 +112,13 @@ TEST_F(Commands, HintsInBothLanguages) {
     EXPECT_EQ(game.form().button(ToolButton::Tip)->hint(), "I need a little help.");
     EXPECT_EQ(game.form().button(ToolButton::Category)->hint(), "I take another category.");
     EXPECT_EQ(game.form().button(ToolButton::Info)->hint(), "Who did this PIVOLET GAME?");
-    game.state.languageFlag = 1;
+    game.state.language = Language::German;
     game.form().UpdateHints();
     EXPECT_EQ(game.form().button(ToolButton::Tip)->hint(), "Ich lass mir unter die Arme greifen.");
     EXPECT_EQ(game.form().button(ToolButton::Category)->hint(), "Ich möchte eine ander Kategorie wählen.");
     EXPECT_EQ(game.form().button(ToolButton::UnsolvedDn)->hint(), "Ich nehm' das vorige ungelöste Tangram.");
     for (ToolButton which : HintedButtons)
-        EXPECT_EQ(game.form().button(which)->hint().toStdString(), texts::buttonHint(1, which));
+        EXPECT_EQ(game.form().button(which)->hint().toStdString(), texts::buttonHint(Language::German, which));
     EXPECT_EQ(caption(), "Pivolet V3.1 - Kategorie: Menschen - Tangram: 1");
 }
 
@@ -127,14 +127,14 @@ TEST_F(Commands, NewGameAsksThenSavesAndClears) {
     startAt(1, 0);
     game.form().button(ToolButton::Tip)->click();
     game.form().button(ToolButton::Tip)->click();
-    game.windows.answers = {7};
+    game.windows.answers = {DialogAnswer::No};
     game.form().button(ToolButton::NewGame)->click();
     EXPECT_EQ(game.progress.status(1).tipLevel(), 2);
     EXPECT_EQ(game.board().tans()[1], convexSquare()[1]);
 
     game.windows.gameNames = {"anna"};
     game.form().button(ToolButton::NewGame)->click();
-    EXPECT_EQ(game.windows.kinds(), (std::vector<int>{4, 4}));
+    EXPECT_EQ(game.windows.kinds(), (std::vector<MessageKind>{MessageKind::GiveUp, MessageKind::GiveUp}));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(game.folder() + "games/anna.pvg")));
     EXPECT_EQ(game.progress.status(1).value, 0);
     EXPECT_TRUE(game.progress.gameName.empty());
@@ -176,17 +176,17 @@ TEST_F(Commands, StatisticsRulesAndExit) {
     game.form().button(ToolButton::Stat)->click();
     EXPECT_EQ(game.windows.statisticsShown, 1);
     game.form().button(ToolButton::Rules)->click();
-    game.state.languageFlag = 1;
+    game.state.language = Language::German;
     game.form().button(ToolButton::Rules)->click();
     EXPECT_EQ(game.help.opened, (std::vector<int>{2, 1}));
 
-    game.windows.answers = {7};
+    game.windows.answers = {DialogAnswer::No};
     game.form().button(ToolButton::Exit)->click();
     EXPECT_TRUE(game.form().isVisible());
     EXPECT_TRUE(game.stored("wid").isNull());
     game.form().button(ToolButton::Exit)->click();
     EXPECT_FALSE(game.form().isVisible());
-    EXPECT_EQ(game.windows.kinds(), (std::vector<int>{3, 3}));
+    EXPECT_EQ(game.windows.kinds(), (std::vector<MessageKind>{MessageKind::Quit, MessageKind::Quit}));
     EXPECT_EQ(game.help.quits, 1);
 }
 

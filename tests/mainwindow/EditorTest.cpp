@@ -163,7 +163,7 @@ TEST_F(Editor, DeleteOfTheLastEntryMovesBackWithinTheCategory) {
 TEST_F(Editor, DeleteOfACategorysOnlyEntryIsRefusedWithANotice) {
     startAt(5, 2, 1);
     click(EditorButton::Delete);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{10});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Notice});
     EXPECT_EQ(game.windows.messages[0].text,
               "Das ist das einzige Tangram der Kategorie \"Werkzeuge und Hausrat\", und jede Kategorie braucht "
               "eines. Nichts wurde gelöscht.");
@@ -184,7 +184,7 @@ TEST_F(Editor, AddToAFullCatalogueIsRefusedWithANotice) {
     game.lay(3, {30, 30, 0});
 
     click(EditorButton::Add);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{10});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Notice});
     EXPECT_EQ(game.windows.messages[0].text,
               "The catalogue is full: it holds 3000 Tangrams already. Nothing was added.");
     EXPECT_EQ(game.catalogue.tangramCount(), MaxTangrams);
@@ -232,7 +232,7 @@ TEST_F(Editor, AFailedWriteIsReportedAndTheFileStays) {
     ASSERT_TRUE(QDir(QString::fromStdString(game.folder())).mkdir("pivo.dat.new"));
 
     click(EditorButton::Add);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{10});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Notice});
     EXPECT_EQ(game.windows.messages[0].text,
               "Datei pivo.dat konnte nicht geschrieben werden und ist unverändert. Die Änderung gilt nur im Spiel.");
     EXPECT_EQ(game.catalogue.tangramCount(), 12);

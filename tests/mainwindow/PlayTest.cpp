@@ -55,7 +55,7 @@ TEST_F(Play, LayingTheWholeFigureSolvesIt) {
     EXPECT_EQ(game.board().playState(), PlayState::Solved);
     for (int tan = 1; tan <= TanCount; ++tan) EXPECT_EQ(game.colourOfTan(tan), Green) << "tan " << tan;
     EXPECT_EQ(game.sound.played.back(), SolvedSound);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{1});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Solved});
     EXPECT_TRUE(game.progress.status(1).finished());
     EXPECT_TRUE(game.progress.gameModified);
     EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Humans - Tangram: 1 (solved)");

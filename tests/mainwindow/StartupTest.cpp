@@ -3,7 +3,7 @@
 #include "mainwindow/BoardBox.h"
 #include "resources/ImageButton.h"
 #include "mainwindow/Settings.h"
-#include "model/Texts.h"
+#include "texts/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,10 +24,10 @@ const QStringList CloseKeys = {"sound", "wid", "hig", "level", "group", "tongue"
 // background 0, category 0, tangram 1, no game, the medium pattern window.
 TEST(Startup, FirstStartAsksLanguageAndUsesDefaults) {
     TestGame game;
-    game.windows.languageChoice = 1;
+    game.windows.languageChoice = Language::German;
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 1);
-    EXPECT_EQ(game.state.languageFlag, 1);
+    EXPECT_EQ(game.state.language, Language::German);
     EXPECT_TRUE(game.state.sound);
     EXPECT_TRUE(game.state.music);
     EXPECT_EQ(game.state.background, 0);
@@ -128,7 +128,7 @@ TEST(Startup, StoredValuesAreClamped) {
     game.store("patmode", "0");
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 0);
-    EXPECT_EQ(game.state.languageFlag, 5);
+    EXPECT_EQ(game.state.language, static_cast<Language>(5));
     EXPECT_TRUE(game.state.sound);
     EXPECT_EQ(game.state.currentCategory, 7);
     EXPECT_EQ(game.state.currentTangram, 11);
@@ -164,7 +164,7 @@ TEST(Startup, OutOfRangeBackgroundAndPatternModeAreUsedInRange) {
     EXPECT_EQ(game.screen().pixelColor(game.pixelIn(1, convexSquare()[0], GrabZone::Move)),
               QColor(160, 160, 160));
     EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Humans - Tangram: 1");
-    game.windows.answers = {6};
+    game.windows.answers = {DialogAnswer::Yes};
     ASSERT_TRUE(game.close());
     EXPECT_EQ(game.stored("back"), "9");
     EXPECT_EQ(game.stored("patmode"), "-2");
@@ -177,7 +177,7 @@ TEST(Startup, UnusableCatalogueEndsTheGame) {
     missing.removeCatalogue();
     EXPECT_FALSE(missing.create());
     ASSERT_EQ(missing.windows.messages.size(), 1u);
-    EXPECT_EQ(missing.windows.messages[0].kind, 10);
+    EXPECT_EQ(missing.windows.messages[0].kind, MessageKind::Notice);
     EXPECT_EQ(missing.windows.messages[0].text, "Can't find file pivo.dat. Program aborted.");
 
     TestGame german;
@@ -193,13 +193,13 @@ TEST(Startup, UnusableCatalogueEndsTheGame) {
     bytes.insert(bytes.end(), animals.begin(), animals.end());
     empty.writeCatalogue(bytes);
     EXPECT_FALSE(empty.create());
-    EXPECT_EQ(empty.windows.messages.at(0).text.toStdString(), texts::emptyCategory(-1, 2));
+    EXPECT_EQ(empty.windows.messages.at(0).text.toStdString(), texts::emptyCategory(Language::NotChosen, 2));
     EXPECT_TRUE(empty.stored("level").isNull());
 
     TestGame none;
     none.writeCatalogue({});
     EXPECT_FALSE(none.create());
-    EXPECT_EQ(none.windows.messages.at(0).text.toStdString(), texts::emptyCategory(-1, 0));
+    EXPECT_EQ(none.windows.messages.at(0).text.toStdString(), texts::emptyCategory(Language::NotChosen, 0));
 }
 
 // A stored game whose file is gone starts without a game, and the close writes the name empty.
@@ -219,7 +219,7 @@ TEST(Startup, MaximisedCloseKeepsTheStoredSize) {
     TestGame game;
     game.store("tongue", "0");
     game.start();
-    game.windows.answers = {7};
+    game.windows.answers = {DialogAnswer::No};
     EXPECT_FALSE(game.close());
     EXPECT_TRUE(game.stored("sound").isNull());
     game.form().showMaximized();

@@ -48,7 +48,7 @@ TestGame::TestGame(bool realDialogs) {
     store_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
     settings_ = std::make_unique<Settings>(*store_);
     state.programFolder = folder_;
-    windows.languageFlag = &state.languageFlag;
+    windows.language = &state.language;
     writeCatalogue(smallCatalogue());
 }
 
@@ -108,7 +108,7 @@ void TestGame::restart() {
     music = RecordingMusic{};
     help = RecordingHelp{};
     windows = ScriptedWindows{};
-    windows.languageFlag = &state.languageFlag;
+    windows.language = &state.language;
     if (realDialogs) realWindows = std::make_unique<DialogWindows>(state);
     settings_.reset();
     store_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);

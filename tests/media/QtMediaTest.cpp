@@ -2,7 +2,7 @@
 #include "media/FirstFrameWatch.h"
 #include "media/FluidSynthPlayer.h"
 #include "media/MidiMusic.h"
-#include "media/QtSoundEffects.h"
+#include "media/QtClipDeck.h"
 #include "tests/model/TempFiles.h"
 
 #include <QApplication>
@@ -72,7 +72,7 @@ TEST(SoundClips, ResourcesHaveTheGamesFormatAndLengths) {
 // Without an audio device the effects neither block nor fail: every clip still loads and plays silently.
 TEST(SoundClips, PlayingWithoutAudioDeviceReturnsAtOnce) {
     GameState state;
-    QtSoundEffects clips;
+    QtClipDeck clips;
     EffectPlayer effects(state, clips);
     QElapsedTimer clock;
     clock.start();

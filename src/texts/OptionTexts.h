@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameState.h"
+#include "model/GameState.h"
 
 #include <string>
 #include <string_view>

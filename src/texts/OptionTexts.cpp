@@ -1,6 +1,6 @@
 #include "OptionTexts.h"
 
-#include "OptionSteps.h"
+#include "model/OptionSteps.h"
 #include "Texts.h"
 
 namespace pivo {
@@ -9,13 +9,13 @@ namespace {
 using texts::pick;
 
 std::string musicLabel(const GameState& state, bool musicAvailable, std::string_view musicName) {
-    const int lang = state.languageFlag;
+    const Language lang = state.language;
     if (!musicAvailable) return std::string(pick(lang, "Keine Musikdateien vorhanden.", "No music files available."));
     if (!state.music) return std::string(pick(lang, "Musik ist aus.", "Music is off."));
     return std::string(pick(lang, "Musik: ", "Music: ")) + std::string(musicName);
 }
 
-std::string_view patternLabel(int lang, int patternMode) {
+std::string_view patternLabel(Language lang, int patternMode) {
     switch (patternModeInForce(patternMode)) {
         case 0: return pick(lang, "Vorlage in der Spielfläche", "Pattern in the game area");
         case 1: return pick(lang, "Kleines Vorlagenfenster", "Small pattern window");
@@ -27,7 +27,7 @@ std::string_view patternLabel(int lang, int patternMode) {
 }  // namespace
 
 OptionTexts optionTexts(const GameState& state, bool musicAvailable, std::string_view musicName) {
-    const int lang = state.languageFlag;
+    const Language lang = state.language;
     OptionTexts t;
     t.okHint = pick(lang, "Zurück zum Spiel", "Back to game");
     t.heading = pick(lang, "Einstellungen:", "Options:");

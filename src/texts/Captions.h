@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Catalogue.h"
-#include "GameState.h"
-#include "Progress.h"
+#include "model/Catalogue.h"
+#include "model/GameState.h"
+#include "model/Progress.h"
 
 #include <string>
 

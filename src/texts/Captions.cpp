@@ -2,8 +2,6 @@
 
 #include "Texts.h"
 
-#include <algorithm>
-
 namespace pivo {
 namespace {
 
@@ -14,7 +12,7 @@ bool validTangram(const GameState& state, const Catalogue& catalogue) {
 }  // namespace
 
 std::string windowCaption(const GameState& state, const Catalogue& catalogue, const Progress& progress) {
-    const int lang = state.languageFlag;
+    const Language lang = state.language;
     std::string caption = "Pivolet V3.1";
     if (state.patternMode == 0 && validTangram(state, catalogue)) {
         caption += texts::pick(lang, " - Kategorie: ", " - Category: ");
@@ -35,15 +33,16 @@ std::string windowCaption(const GameState& state, const Catalogue& catalogue, co
 
 std::string patternWindowTitle(const GameState& state, const Catalogue& catalogue, const Progress& progress) {
     if (!validTangram(state, catalogue)) return {};
-    // The category name follows the flag clamped to the two rows; the suffix, like every other text,
-    // is German only for flag 1.
-    std::string title(categoryName(std::clamp(state.languageFlag, 0, 1), state.currentCategory));
+    // The category name follows the stored number clamped to the two languages, so a number above 1
+    // names it in German; the suffix, like every other text, is German only for German.
+    const Language names = static_cast<int>(state.language) >= 1 ? Language::German : Language::English;
+    std::string title(categoryName(names, state.currentCategory));
     title += "-";
     title += std::to_string(catalogue.entry(state.currentTangram).number);
     const TangramStatus status = progress.status(state.currentTangram);
     if (status.finished())
-        title += status.dropped() ? texts::pick(state.languageFlag, "(aufgegeben)", "(dropped)")
-                                  : texts::pick(state.languageFlag, "(gelöst)", "(solved)");
+        title += status.dropped() ? texts::pick(state.language, "(aufgegeben)", "(dropped)")
+                                  : texts::pick(state.language, "(gelöst)", "(solved)");
     return title;
 }
 
