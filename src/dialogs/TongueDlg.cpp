@@ -22,8 +22,8 @@ QLabel* whiteLabel(std::string_view text, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-TTongueDlg::TTongueDlg(GameState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), state_(state) {
+TTongueDlg::TTongueDlg(Preferences& preferences, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), preferences_(preferences) {
     const BitmapList& dlgs = TDlgResources::shared().dlgs();
     setFixedSize(408, 162);
     setFont(fonts::dialogDefault());
@@ -44,7 +44,7 @@ TTongueDlg::TTongueDlg(GameState& state, QWidget* parent)
 }
 
 void TTongueDlg::choose(Language language) {
-    state_.language = language;
+    preferences_.language = language;
     accept();
 }
 

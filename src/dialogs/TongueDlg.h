@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 
 #include <QDialog>
 
@@ -13,7 +13,7 @@ class ImageButton;
 class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TTongueDlg(GameState& state, QWidget* parent = nullptr);
+    explicit TTongueDlg(Preferences& preferences, QWidget* parent = nullptr);
 
     ImageButton* germanButton() const { return germanBtn_; }
     ImageButton* englishButton() const { return englishBtn_; }
@@ -26,7 +26,7 @@ protected:
 private:
     void choose(Language language);
 
-    GameState& state_;
+    Preferences& preferences_;
     ImageButton* germanBtn_;
     ImageButton* englishBtn_;
 };

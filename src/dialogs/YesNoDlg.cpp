@@ -34,8 +34,8 @@ void fitText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-TYesNoDlg::TYesNoDlg(GameState& state, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), state_(state), mainWindow_(mainWindow) {
+TYesNoDlg::TYesNoDlg(Preferences& preferences, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), preferences_(preferences), mainWindow_(mainWindow) {
     const BitmapList& dlgs = TDlgResources::shared().dlgs();
     setFixedSize(319, 158);
     setFont(fonts::dialogDefault());
@@ -68,7 +68,7 @@ DialogAnswer TYesNoDlg::ShowTextMessage(MessageKind kind, const QString& text) {
 DialogAnswer TYesNoDlg::showKind(MessageKind kind) {
     // Every entry sets all that its kind needs, so nothing of an earlier message shows again.
     const bool custom = kind == MessageKind::Notice || kind == MessageKind::Question;
-    fitText(txt_, custom ? customText_ : QString::fromUtf8(texts::stockMessage(state_.language, kind)));
+    fitText(txt_, custom ? customText_ : QString::fromUtf8(texts::stockMessage(preferences_.language, kind)));
     noBtn_->setVisible(isQuestion(kind));
     // Closed any other way (the program quitting under it), the answer is the cautious one.
     return exec() == Yes ? DialogAnswer::Yes : DialogAnswer::No;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "texts/MessageKind.h"
 
 #include <QDialog>
@@ -17,7 +17,7 @@ class ImageButton;
 class TYesNoDlg : public QDialog {
     Q_OBJECT
 public:
-    TYesNoDlg(GameState& state, QWidget* mainWindow);
+    TYesNoDlg(Preferences& preferences, QWidget* mainWindow);
 
     /// Shows a kind with a built-in text (solved, quit, give up) in the current language.
     DialogAnswer ShowStockMessage(MessageKind kind);
@@ -35,7 +35,7 @@ protected:
 private:
     DialogAnswer showKind(MessageKind kind);
 
-    GameState& state_;
+    Preferences& preferences_;
     QWidget* mainWindow_;
     QString customText_;
     QLabel* txt_;

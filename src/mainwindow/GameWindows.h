@@ -4,8 +4,10 @@
 
 #include <QPoint>
 #include <QString>
+#include <Qt>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -21,6 +23,14 @@ struct OptionEffects {
     std::function<void()> languageChanged;
     std::function<void()> backgroundChanged;
     std::function<void()> patternModeChanged;
+};
+
+/// What a press in the selection dialog sets going outside the dialog, while it is still open.
+struct SelectEffects {
+    /// The category button, with the mouse button that pressed it.
+    std::function<void(Qt::MouseButton)> categoryButton;
+    /// A category chosen from the list.
+    std::function<void(int)> categoryChosen;
 };
 
 /// The windows the main window opens or drives: the message, language, save, load, statistics,
@@ -46,9 +56,9 @@ public:
 
     /// The statistics of the current category, modally.
     virtual void showStatistics() = 0;
-    /// The selection dialog; true when a tangram was picked. A category changed inside it is in force
-    /// at once: `categoryChanged` runs while the dialog stays open.
-    virtual bool selectTangram(const std::function<void()>& categoryChanged) = 0;
+    /// The selection dialog: the tangram picked, or none. A category changed inside it goes through
+    /// `effects` at once, while the dialog stays open.
+    virtual std::optional<int> selectTangram(const SelectEffects& effects) = 0;
     /// The options dialog; every press takes effect at once through `effects`.
     virtual void showOptions(const OptionEffects& effects) = 0;
     /// The about window, modally.

@@ -4,24 +4,22 @@
 
 namespace pivo {
 
-SaveLoadDialogs::SaveLoadDialogs(const GameState& state, GameWindows& windows, std::function<void()> updateCaption)
-    : state_(state), windows_(windows), updateCaption_(std::move(updateCaption)) {}
+SaveLoadDialogs::SaveLoadDialogs(const Preferences& preferences, GameWindows& windows)
+    : preferences_(preferences), windows_(windows) {}
 
 bool SaveLoadDialogs::askGameName(std::string& name) { return windows_.askGameName(name); }
 
 bool SaveLoadDialogs::askOverwrite(const std::string& name) {
-    const QString question = QString::fromStdString(texts::overwriteQuestion(state_.language, name));
+    const QString question = QString::fromStdString(texts::overwriteQuestion(preferences_.language, name));
     return windows_.showTextMessage(MessageKind::Question, question) == DialogAnswer::Yes;
 }
 
 void SaveLoadDialogs::tellSaveFailed(const std::string& name) {
-    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(texts::saveError(state_.language, name)));
+    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(texts::saveError(preferences_.language, name)));
 }
 
 void SaveLoadDialogs::tellLoadFailed(const std::string& name) {
-    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(texts::loadError(state_.language, name)));
+    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(texts::loadError(preferences_.language, name)));
 }
-
-void SaveLoadDialogs::updateCaption() { updateCaption_(); }
 
 }  // namespace pivo

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "GameWindows.h"
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "model/SavedGames.h"
-
-#include <functional>
 
 namespace pivo {
 
@@ -12,18 +10,16 @@ namespace pivo {
 /// player's language.
 class SaveLoadDialogs : public GameDialogs {
 public:
-    SaveLoadDialogs(const GameState& state, GameWindows& windows, std::function<void()> updateCaption);
+    SaveLoadDialogs(const Preferences& preferences, GameWindows& windows);
 
     bool askGameName(std::string& name) override;
     bool askOverwrite(const std::string& name) override;
     void tellSaveFailed(const std::string& name) override;
     void tellLoadFailed(const std::string& name) override;
-    void updateCaption() override;
 
 private:
-    const GameState& state_;
+    const Preferences& preferences_;
     GameWindows& windows_;
-    std::function<void()> updateCaption_;
 };
 
 }  // namespace pivo

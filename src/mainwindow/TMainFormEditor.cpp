@@ -29,27 +29,15 @@ QPushButton* TMainForm::editorButton(EditorButton which) const {
     return editorButtons_.at(static_cast<std::size_t>(which));
 }
 
-std::string TMainForm::dataFile() const { return state_.programFolder + "pivo.dat"; }
-
 void TMainForm::tellEditOutcome(EditCommand command, EditOutcome outcome) {
-    const std::string notice = texts::editorNotice(state_.language, command, outcome, state_.currentCategory);
+    const std::string notice = texts::editorNotice(preferences_.language, command, outcome, model_.category());
     if (!notice.empty()) windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(notice));
 }
 
-// The board is deliberately left as it is: it goes on showing the figure that moved up, and the
-// caption goes on naming it, until the author moves on.
-void TMainForm::AddBtnClick() {
-    tellEditOutcome(EditCommand::Add, addPattern(catalogue_, dataFile(), state_.currentTangram,
-                                                 state_.currentCategory, board_.tans()));
-}
+void TMainForm::AddBtnClick() { tellEditOutcome(EditCommand::Add, model_.addPattern()); }
 
-void TMainForm::SaveBtnClick() { tellEditOutcome(EditCommand::Save, saveCentred(catalogue_, dataFile())); }
+void TMainForm::SaveBtnClick() { tellEditOutcome(EditCommand::Save, model_.saveCentred()); }
 
-void TMainForm::Del_BtnClick() {
-    const EditOutcome outcome =
-        deleteCurrentPattern(catalogue_, dataFile(), state_.currentTangram, state_.currentCategory);
-    if (outcome != EditOutcome::OnlyOfCategory) showCurrentTangram();
-    tellEditOutcome(EditCommand::Delete, outcome);
-}
+void TMainForm::Del_BtnClick() { tellEditOutcome(EditCommand::Delete, model_.deletePattern()); }
 
 }  // namespace pivo

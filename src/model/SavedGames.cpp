@@ -62,7 +62,6 @@ void SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const
     if (accepted) progress.gameName = name;
     if (!accepted || progress.gameName.empty()) {
         progress.gameModified = false;
-        dialogs.updateCaption();
         return;
     }
     const std::string& gameName = progress.gameName;
@@ -72,7 +71,6 @@ void SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const
         return;
     }
     progress.gameModified = false;
-    dialogs.updateCaption();
 }
 
 bool SavedGames::loadGame(const std::string& name, Progress& progress, GameDialogs& dialogs) const {

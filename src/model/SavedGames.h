@@ -20,8 +20,6 @@ public:
     virtual void tellSaveFailed(const std::string& name) = 0;
     /// The saved game `name` could not be loaded.
     virtual void tellLoadFailed(const std::string& name) = 0;
-    /// The game's name or saved state changed, so the caption must be rebuilt.
-    virtual void updateCaption() = 0;
 };
 
 /// Whether a game name can be a file name in the games folder: not "." or "..", no path separator,

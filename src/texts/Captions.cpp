@@ -1,25 +1,27 @@
 #include "Captions.h"
 
 #include "Texts.h"
+#include "model/OptionSteps.h"
 
 namespace pivo {
 namespace {
 
-bool validTangram(const GameState& state, const Catalogue& catalogue) {
-    return state.currentTangram >= 1 && state.currentTangram <= catalogue.tangramCount();
+bool validTangram(const Catalogue& catalogue, Position position) {
+    return position.tangram >= 1 && position.tangram <= catalogue.tangramCount();
 }
 
 }  // namespace
 
-std::string windowCaption(const GameState& state, const Catalogue& catalogue, const Progress& progress) {
-    const Language lang = state.language;
+std::string windowCaption(const Preferences& preferences, const Catalogue& catalogue, const Progress& progress,
+                          Position position) {
+    const Language lang = preferences.language;
     std::string caption = "Pivolet V3.1";
-    if (state.patternMode == 0 && validTangram(state, catalogue)) {
+    if (patternModeInForce(preferences.patternMode) == 0 && validTangram(catalogue, position)) {
         caption += texts::pick(lang, " - Kategorie: ", " - Category: ");
-        caption += categoryName(lang, state.currentCategory);
+        caption += categoryName(lang, position.category);
         caption += " - Tangram: ";
-        caption += std::to_string(catalogue.entry(state.currentTangram).number);
-        const TangramStatus status = progress.status(state.currentTangram);
+        caption += std::to_string(catalogue.entry(position.tangram).number);
+        const TangramStatus status = progress.status(position.tangram);
         if (status.finished())
             caption += status.dropped() ? texts::pick(lang, " (aufgegeben)", " (dropped)")
                                         : texts::pick(lang, " (gelöst)", " (solved)");
@@ -31,18 +33,19 @@ std::string windowCaption(const GameState& state, const Catalogue& catalogue, co
     return caption;
 }
 
-std::string patternWindowTitle(const GameState& state, const Catalogue& catalogue, const Progress& progress) {
-    if (!validTangram(state, catalogue)) return {};
+std::string patternWindowTitle(const Preferences& preferences, const Catalogue& catalogue, const Progress& progress,
+                               Position position) {
+    if (!validTangram(catalogue, position)) return {};
     // The category name follows the stored number clamped to the two languages, so a number above 1
     // names it in German; the suffix, like every other text, is German only for German.
-    const Language names = static_cast<int>(state.language) >= 1 ? Language::German : Language::English;
-    std::string title(categoryName(names, state.currentCategory));
+    const Language names = static_cast<int>(preferences.language) >= 1 ? Language::German : Language::English;
+    std::string title(categoryName(names, position.category));
     title += "-";
-    title += std::to_string(catalogue.entry(state.currentTangram).number);
-    const TangramStatus status = progress.status(state.currentTangram);
+    title += std::to_string(catalogue.entry(position.tangram).number);
+    const TangramStatus status = progress.status(position.tangram);
     if (status.finished())
-        title += status.dropped() ? texts::pick(state.language, "(aufgegeben)", "(dropped)")
-                                  : texts::pick(state.language, "(gelöst)", "(solved)");
+        title += status.dropped() ? texts::pick(preferences.language, "(aufgegeben)", "(dropped)")
+                                  : texts::pick(preferences.language, "(gelöst)", "(solved)");
     return title;
 }
 

@@ -1,6 +1,6 @@
 #include "ModalTest.h"
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "resources/ImageButton.h"
 #include "dialogs/LoadGameDlg.h"
 #include "model/SavedGames.h"
@@ -19,9 +19,9 @@ namespace {
 class LoadGameDlgTest : public ModalTest {
 protected:
     QTemporaryDir folder;
-    GameState state;
+    Preferences preferences;
     SavedGames games{folder.path().toStdString() + "/"};
-    TLoadGameDlg dlg{state, games, nullptr};
+    TLoadGameDlg dlg{preferences, games, nullptr};
 
     void addGame(const QString& name) {
         QDir(folder.path()).mkpath(QStringLiteral("games"));
@@ -75,7 +75,7 @@ TEST_F(LoadGameDlgTest, FirstArrowKeyPicksFirstLine) {
 // cancels and keeps the name.
 TEST_F(LoadGameDlgTest, PlaceholderCancels) {
     for (Language lang : {Language::English, Language::German, Language::NotChosen}) {
-        state.language = lang;
+        preferences.language = lang;
         QStringList shown;
         whenOpen([&] {
             shown = lines();
@@ -114,7 +114,7 @@ TEST_F(LoadGameDlgTest, CancelAndRelist) {
 // Question and the cross's hint follow the language.
 TEST_F(LoadGameDlgTest, TextsInBothLanguages) {
     std::string name;
-    state.language = Language::German;
+    preferences.language = Language::German;
     whenOpen([&] { QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton); });
     dlg.pick(name);
     EXPECT_EQ(dlg.question(), QStringLiteral("Welches Spiel soll geladen werden?"));
@@ -122,7 +122,7 @@ TEST_F(LoadGameDlgTest, TextsInBothLanguages) {
     const QLabel* label = dlg.findChild<QLabel*>();
     EXPECT_GE(label->width(), label->sizeHint().width());
     EXPECT_EQ(dlg.cancelButton()->toolTip(), QStringLiteral("Kein Spiel laden"));
-    state.language = Language::English;
+    preferences.language = Language::English;
     whenOpen([&] { QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton); });
     dlg.pick(name);
     EXPECT_EQ(dlg.question(), QStringLiteral("What game shall be loaded?"));

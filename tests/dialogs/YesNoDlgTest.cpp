@@ -1,7 +1,7 @@
 #include "ModalTest.h"
 
 #include "resources/DialogChrome.h"
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "dialogs/YesNoDlg.h"
 
 #include <QFontMetrics>
@@ -14,8 +14,8 @@ namespace {
 
 class YesNoDlgTest : public ModalTest {
 protected:
-    GameState state;
-    TYesNoDlg dlg{state, nullptr};
+    Preferences preferences;
+    TYesNoDlg dlg{preferences, nullptr};
 
     struct Seen {
         QString text;
@@ -37,19 +37,19 @@ protected:
 // The stock kinds show their texts in the language of the flag; -1 (not chosen) is English.
 TEST_F(YesNoDlgTest, StockTextsInBothLanguages) {
     Seen seen;
-    state.language = Language::German;
+    preferences.language = Language::German;
     stockWithKey(MessageKind::Solved, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Hurra, geschafft!"));
     stockWithKey(MessageKind::Quit, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Willst Du wirklich schon aufhören?"));
     stockWithKey(MessageKind::GiveUp, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Willst Du die Partie wirklich aufgeben?"));
-    state.language = Language::English;
+    preferences.language = Language::English;
     stockWithKey(MessageKind::Solved, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Hurrah, you did it!"));
     stockWithKey(MessageKind::Quit, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Do you really want to go?"));
-    state.language = Language::NotChosen;
+    preferences.language = Language::NotChosen;
     stockWithKey(MessageKind::GiveUp, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Do you really want to give up the game?"));
 }
@@ -68,7 +68,7 @@ TEST_F(YesNoDlgTest, StockKindsChooseTheirButtons) {
 // Enter, J and Y (either case, either language) answer Yes; Esc and N answer No, also with one button.
 TEST_F(YesNoDlgTest, KeysAnswer) {
     for (Language lang : {Language::English, Language::German}) {
-        state.language = lang;
+        preferences.language = lang;
         for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_J, Qt::Key_Y})
             for (MessageKind kind : {MessageKind::Solved, MessageKind::Quit})
                 EXPECT_EQ(stockWithKey(kind, key), DialogAnswer::Yes) << "key " << key << " kind " << static_cast<int>(kind);
@@ -165,7 +165,7 @@ TEST_F(YesNoDlgTest, SitsOverTheMainWindow) {
     QWidget main;
     main.setGeometry(120, 80, 909, 576);
     main.show();
-    TYesNoDlg over(state, &main);
+    TYesNoDlg over(preferences, &main);
     QPoint seenAt;
     whenOpen([&] {
         seenAt = over.pos();

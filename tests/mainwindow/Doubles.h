@@ -61,7 +61,7 @@ public:
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;
     void showStatistics() override { ++statisticsShown; }
-    bool selectTangram(const std::function<void()>&) override { return false; }
+    std::optional<int> selectTangram(const SelectEffects&) override { return std::nullopt; }
     void showOptions(const OptionEffects&) override {}
     void showAbout() override {}
     void showPatternWindow(bool shown) override { patternShown = shown; }

@@ -27,14 +27,14 @@ TEST(Startup, FirstStartAsksLanguageAndUsesDefaults) {
     game.windows.languageChoice = Language::German;
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 1);
-    EXPECT_EQ(game.state.language, Language::German);
-    EXPECT_TRUE(game.state.sound);
-    EXPECT_TRUE(game.state.music);
-    EXPECT_EQ(game.state.background, 0);
-    EXPECT_EQ(game.state.currentCategory, 0);
-    EXPECT_EQ(game.state.currentTangram, 1);
-    EXPECT_EQ(game.state.patternMode, 2);
-    EXPECT_FALSE(game.state.editorMode);
+    EXPECT_EQ(game.preferences.language, Language::German);
+    EXPECT_TRUE(game.preferences.sound);
+    EXPECT_TRUE(game.preferences.music);
+    EXPECT_EQ(game.preferences.background, 0);
+    EXPECT_EQ(game.model().category(), 0);
+    EXPECT_EQ(game.model().tangram(), 1);
+    EXPECT_EQ(game.preferences.patternMode, 2);
+    EXPECT_FALSE(game.preferences.editorMode);
     EXPECT_TRUE(game.progress.gameName.empty());
     EXPECT_TRUE(game.windows.patternShown);
     EXPECT_EQ(game.music.starts, 1);
@@ -55,9 +55,7 @@ TEST(Startup, UserStoreIsAnIniFileUnderTheConfigFolder) {
     {
         auto store = Settings::openUserStore();
         Settings settings(*store);
-        GameState state;
-        state.currentTangram = 12;
-        settings.writeClose(state, "anna", QSize(800, 600));
+        settings.writeClose(Preferences{}, Position{0, 12}, "anna", QSize(800, 600));
     }
     qputenv("XDG_CONFIG_HOME", previous);
     QFile file(config.path() + "/Brambleworks/Pivolet/V3.ini");
@@ -77,12 +75,12 @@ TEST(Startup, CloseWritesEverySettingAndTheNextStartRestoresThem) {
     game.start();
     QTest::mousePress(game.form().button(ToolButton::Category), Qt::LeftButton);
     game.form().button(ToolButton::Up)->click();
-    ASSERT_EQ(game.state.currentTangram, 4);
+    ASSERT_EQ(game.model().tangram(), 4);
     game.form().button(ToolButton::Tip)->click();
-    game.state.sound = false;
-    game.state.music = false;
-    game.state.background = 4;
-    game.state.patternMode = 3;
+    game.preferences.sound = false;
+    game.preferences.music = false;
+    game.preferences.background = 4;
+    game.preferences.patternMode = 3;
     game.form().resize(1000, 700);
     game.windows.gameNames = {"anna"};
     ASSERT_TRUE(game.close());
@@ -103,12 +101,12 @@ TEST(Startup, CloseWritesEverySettingAndTheNextStartRestoresThem) {
 
     game.restart();
     EXPECT_EQ(game.windows.languageQuestions, 0);
-    EXPECT_FALSE(game.state.sound);
-    EXPECT_FALSE(game.state.music);
-    EXPECT_EQ(game.state.background, 4);
-    EXPECT_EQ(game.state.currentCategory, 1);
-    EXPECT_EQ(game.state.currentTangram, 4);
-    EXPECT_EQ(game.state.patternMode, 3);
+    EXPECT_FALSE(game.preferences.sound);
+    EXPECT_FALSE(game.preferences.music);
+    EXPECT_EQ(game.preferences.background, 4);
+    EXPECT_EQ(game.model().category(), 1);
+    EXPECT_EQ(game.model().tangram(), 4);
+    EXPECT_EQ(game.preferences.patternMode, 3);
     EXPECT_EQ(game.progress.gameName, "anna");
     EXPECT_EQ(game.progress.status(4).tipLevel(), 1);
     EXPECT_FALSE(game.progress.gameModified);
@@ -128,18 +126,18 @@ TEST(Startup, StoredValuesAreClamped) {
     game.store("patmode", "0");
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 0);
-    EXPECT_EQ(game.state.language, static_cast<Language>(5));
-    EXPECT_TRUE(game.state.sound);
-    EXPECT_EQ(game.state.currentCategory, 7);
-    EXPECT_EQ(game.state.currentTangram, 11);
+    EXPECT_EQ(game.preferences.language, static_cast<Language>(5));
+    EXPECT_TRUE(game.preferences.sound);
+    EXPECT_EQ(game.model().category(), 7);
+    EXPECT_EQ(game.model().tangram(), 11);
     EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Letters and numbers - Tangram: 1");
 
     game.restart();
     game.store("level", "-3");
     game.store("group", "-1");
     game.restart();
-    EXPECT_EQ(game.state.currentCategory, 0);
-    EXPECT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.model().category(), 0);
+    EXPECT_EQ(game.model().tangram(), 1);
 }
 
 // A stored tangram of another category than the stored one takes its own category along.
@@ -149,8 +147,8 @@ TEST(Startup, CategoryFollowsAStoredTangramOfAnotherCategory) {
     game.store("level", "4");
     game.store("group", "0");
     game.start();
-    EXPECT_EQ(game.state.currentCategory, 1);
-    EXPECT_EQ(game.state.currentTangram, 4);
+    EXPECT_EQ(game.model().category(), 1);
+    EXPECT_EQ(game.model().tangram(), 4);
 }
 
 // Background and pattern mode outside their ranges are kept as stored but used within range.

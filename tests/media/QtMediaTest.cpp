@@ -71,9 +71,9 @@ TEST(SoundClips, ResourcesHaveTheGamesFormatAndLengths) {
 
 // Without an audio device the effects neither block nor fail: every clip still loads and plays silently.
 TEST(SoundClips, PlayingWithoutAudioDeviceReturnsAtOnce) {
-    GameState state;
+    Preferences preferences;
     QtClipDeck clips;
-    EffectPlayer effects(state, clips);
+    EffectPlayer effects(preferences, clips);
     QElapsedTimer clock;
     clock.start();
     for (int n = 1; n <= 6; ++n) effects.playSoundEffect(n);
@@ -162,9 +162,9 @@ TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
     const NamedFolder named("pivo program");
     const fs::path& folder = named.path;
     writeShortPiece(folder / "only.mid");
-    GameState state;
-    state.programFolder = folder.string() + "/";
-    MidiMusic music(state, "/nonexistent.sf2");
+    Preferences preferences;
+    preferences.programFolder = folder.string() + "/";
+    MidiMusic music(preferences, "/nonexistent.sf2");
     music.startMusicAtStartup();
     EXPECT_TRUE(music.musicAvailable());
     EXPECT_EQ(music.currentMusicName(), "only.mid");
@@ -173,18 +173,18 @@ TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
     window.show();
     waitFor([] { return false; }, 200);
     music.musicKeepAlive();
-    EXPECT_TRUE(state.music);
+    EXPECT_TRUE(preferences.music);
 
     music.toggleMusic();
-    EXPECT_FALSE(state.music);
+    EXPECT_FALSE(preferences.music);
     music.toggleMusic();
-    EXPECT_TRUE(state.music);
+    EXPECT_TRUE(preferences.music);
     EXPECT_EQ(music.currentMusicName(), "only.mid");
 
     music.toggleSound();
-    EXPECT_FALSE(state.sound);
+    EXPECT_FALSE(preferences.sound);
     music.toggleSound();
-    EXPECT_TRUE(state.sound);
+    EXPECT_TRUE(preferences.sound);
 }
 
 // With a working output the music waits for the first frame, then plays; the button stops it and
@@ -196,9 +196,9 @@ TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
     const fs::path& folder = named.path;
     writeShortPiece(folder / "first.mid");
     writeShortPiece(folder / "second.mid");
-    GameState state;
-    state.programFolder = folder.string() + "/";
-    MidiMusic music(state, soundFont, {{"audio.driver", "file"}, {"audio.file.name", (folder / "out.wav").string()}});
+    Preferences preferences;
+    preferences.programFolder = folder.string() + "/";
+    MidiMusic music(preferences, soundFont, {{"audio.driver", "file"}, {"audio.file.name", (folder / "out.wav").string()}});
     music.startMusicAtStartup();
     music.musicKeepAlive();
     waitFor([] { return false; }, 100);
@@ -211,7 +211,7 @@ TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
 
     music.toggleMusic();
     EXPECT_FALSE(music.musicPlaying());
-    EXPECT_FALSE(state.music);
+    EXPECT_FALSE(preferences.music);
     music.toggleMusic();
     EXPECT_TRUE(music.musicPlaying());
     EXPECT_NE(music.currentMusicName(), first);

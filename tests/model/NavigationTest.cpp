@@ -48,6 +48,9 @@ TEST(Navigation, SearchesEndOnEmptyCategories) {
 
 // The category button: left steps on, right steps back, other buttons keep the category.
 TEST(Navigation, CategorySteps) {
+    EXPECT_EQ(categoryStepFor(MouseButton::Left), CategoryStep::Next);
+    EXPECT_EQ(categoryStepFor(MouseButton::Right), CategoryStep::Previous);
+    EXPECT_EQ(categoryStepFor(MouseButton::Middle), CategoryStep::Keep);
     EXPECT_EQ(steppedCategory(7, CategoryStep::Next), 0);
     EXPECT_EQ(steppedCategory(0, CategoryStep::Previous), 7);
     EXPECT_EQ(steppedCategory(3, CategoryStep::Keep), 3);

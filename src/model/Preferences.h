@@ -6,9 +6,10 @@
 
 namespace pivo {
 
-/// The program-wide values the settings store fills at start and receives back at close; the
-/// commands and dialogs change them in memory in between.
-struct GameState {
+/// The program-wide values the settings store fills at start and receives back at close: the
+/// player's preferences, which the options dialog changes in memory in between, where the program
+/// lies, and the editor switch.
+struct Preferences {
     /// Folder of the running executable, with a trailing separator.
     std::string programFolder;
     Language language = Language::NotChosen;
@@ -17,9 +18,6 @@ struct GameState {
     int background = 0;
     /// 0 the pattern is drawn on the board; 1, 2, 3 small, medium, big pattern window.
     int patternMode = 2;
-    int currentCategory = 0;
-    /// Catalogue index 1..tangramCount, always an entry of currentCategory.
-    int currentTangram = 1;
     bool editorMode = false;
 };
 
