@@ -33,7 +33,6 @@ public:
     bool askOverwrite(const std::string&) override { return true; }
     void tellSaveFailed(const std::string& name) override { told.push_back("save " + name); }
     void tellLoadFailed(const std::string& name) override { told.push_back("load " + name); }
-    void updateCaption() override {}
 
     std::vector<std::string> told;
 
