@@ -2,7 +2,6 @@
 #include "help/THookHelpSystem.h"
 #include "tests/model/TempFiles.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -121,9 +120,3 @@ TEST(RulesPages, GermanAndEnglishMatch) {
 
 }  // namespace
 }  // namespace pivo
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -5,7 +5,7 @@
 #include "media/QtClipDeck.h"
 #include "tests/model/TempFiles.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QWidget>
@@ -223,9 +223,3 @@ TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
 
 }  // namespace
 }  // namespace pivo
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
