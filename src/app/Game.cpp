@@ -12,22 +12,17 @@
 
 namespace pivo {
 
-namespace {
-
-constexpr int NoticeKind = 10;
-
-}  // namespace
-
 Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
-    : store_(std::move(store)),
+    : model_(catalogue_, progress_, programFolder),
+      store_(std::move(store)),
       settings_(*store_),
-      windows_(state_),
-      sound_(state_, clips_),
-      music_(state_),
+      windows_(preferences_),
+      sound_(preferences_, clips_),
+      music_(preferences_),
       help_(programFolder, [this](const std::string& text) {
-          windows_.showTextMessage(NoticeKind, QString::fromStdString(text));
+          windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(text));
       }) {
-    state_.programFolder = std::move(programFolder);
+    preferences_.programFolder = std::move(programFolder);
 }
 
 Game::~Game() = default;
@@ -42,11 +37,10 @@ std::string Game::executableFolder() {
 }
 
 bool Game::start() {
-    mainForm_ = std::make_unique<TMainForm>(MainFormContext{state_, catalogue_, progress_, settings_, windows_,
-                                                            sound_, music_, help_, TDlgResources::shared()});
+    mainForm_ = std::make_unique<TMainForm>(
+        MainFormContext{preferences_, model_, settings_, windows_, sound_, music_, help_, TDlgResources::shared()});
     if (!mainForm_->started()) return false;
-    windows_.createWindows(catalogue_, progress_, mainForm_->board(), settings_.patternPosition(),
-                           mainForm_->savedGames());
+    windows_.createWindows(model_, settings_.patternPosition());
     return true;
 }
 

@@ -46,8 +46,8 @@ Placement centredPlacement(const Placement& placement) {
     return centred;
 }
 
-std::string_view categoryName(int languageFlag, int category) {
-    return CategoryNames[languageFlag == 1 ? 1 : 0].at(category);
+std::string_view categoryName(Language language, int category) {
+    return CategoryNames[language == Language::German ? 1 : 0].at(category);
 }
 
 int Catalogue::firstOfCategory(int category) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Language.h"
 #include "Tans.h"
 
 #include <array>
@@ -38,8 +39,8 @@ bool isPlaceable(const Placement& placement);
 /// The placement moved so that the middle of its bounding box lies at (60, 40); coordinates wrap at 256.
 Placement centredPlacement(const Placement& placement);
 
-/// Name of a category in the language of the flag (1 German, anything else English).
-std::string_view categoryName(int languageFlag, int category);
+/// Name of a category, in German for German and in English for every other language value.
+std::string_view categoryName(Language language, int category);
 
 /// The figures of the game, addressed by catalogue index 1..tangramCount().
 ///

@@ -1,7 +1,6 @@
 #include "SavedGames.h"
 
 #include "FileIo.h"
-#include "Texts.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -59,31 +58,28 @@ bool SavedGames::createFolder() const {
     return !error;
 }
 
-void SavedGames::saveCurrentGame(Progress& progress, int languageFlag, GameDialogs& dialogs) const {
+void SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const {
     if (!progress.gameModified) return;
     std::string name = progress.gameName;
     const bool accepted = dialogs.askGameName(name);
     if (accepted) progress.gameName = name;
     if (!accepted || progress.gameName.empty()) {
         progress.gameModified = false;
-        dialogs.updateCaption();
         return;
     }
     const std::string& gameName = progress.gameName;
-    if (exists(gameName) && !dialogs.askYesNo(texts::overwriteQuestion(languageFlag, gameName))) return;
+    if (exists(gameName) && !dialogs.askOverwrite(gameName)) return;
     if (!isValidGameName(gameName) || !replaceFileAtomically(pathOf(gameName), progress.bytes())) {
-        dialogs.tell(texts::saveError(languageFlag, gameName));
+        dialogs.tellSaveFailed(gameName);
         return;
     }
     progress.gameModified = false;
-    dialogs.updateCaption();
 }
 
-bool SavedGames::loadGame(const std::string& name, Progress& progress, int languageFlag,
-                          GameDialogs& dialogs) const {
+bool SavedGames::loadGame(const std::string& name, Progress& progress, GameDialogs& dialogs) const {
     const auto bytes = isValidGameName(name) ? readFile(pathOf(name), StatusTableSize) : std::nullopt;
     if (!bytes) {
-        dialogs.tell(texts::loadError(languageFlag, name));
+        dialogs.tellLoadFailed(name);
         progress.gameName.clear();
         return false;
     }
@@ -92,11 +88,11 @@ bool SavedGames::loadGame(const std::string& name, Progress& progress, int langu
     return true;
 }
 
-void SavedGames::reopen(Progress& progress, int languageFlag, GameDialogs& dialogs) const {
+void SavedGames::reopen(Progress& progress, GameDialogs& dialogs) const {
     progress.clear();
     if (progress.gameName.empty()) return;
     if (exists(progress.gameName))
-        loadGame(progress.gameName, progress, languageFlag, dialogs);
+        loadGame(progress.gameName, progress, dialogs);
     else
         progress.gameName.clear();
 }

@@ -2,7 +2,6 @@
 #include "help/THookHelpSystem.h"
 #include "tests/model/TempFiles.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
@@ -40,12 +39,12 @@ protected:
     THookHelpSystem::ShowMessage recordMessage = [this](const std::string& text) { messages.push_back(text); };
 };
 
-// German rules only for language flag 1; English for 0, for "not chosen yet" and for any other value.
+// German rules only for German; English for English, for "not chosen yet" and for any other stored value.
 TEST(RulesContext, LanguageFlagChoosesTheContext) {
-    EXPECT_EQ(help::rulesContext(1), help::GermanRules);
-    EXPECT_EQ(help::rulesContext(0), help::EnglishRules);
-    EXPECT_EQ(help::rulesContext(-1), help::EnglishRules);
-    EXPECT_EQ(help::rulesContext(5), help::EnglishRules);
+    EXPECT_EQ(help::rulesContext(Language::German), help::GermanRules);
+    EXPECT_EQ(help::rulesContext(Language::English), help::EnglishRules);
+    EXPECT_EQ(help::rulesContext(Language::NotChosen), help::EnglishRules);
+    EXPECT_EQ(help::rulesContext(static_cast<Language>(5)), help::EnglishRules);
 }
 
 // Context 1 opens the German rules and context 2 the English ones, from a folder whose name has blanks
@@ -125,9 +124,3 @@ TEST(RulesPages, GermanAndEnglishMatch) {
 
 }  // namespace
 }  // namespace pivo
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

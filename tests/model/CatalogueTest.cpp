@@ -297,7 +297,7 @@ TEST_F(CatalogueEditing, DeleteMovesLaterEntriesDownAndKeepsTheirNumbers) {
 }
 
 TEST(CategoryNames, EnglishUnlessTheFlagIsOne) {
-    // The category names as the player reads them; German only for language flag 1.
+    // The category names as the player reads them; German only for German.
     const std::vector<std::string_view> english{"Humans", "Animals", "Tools and household stuff",
                                                 "Buildings and ships", "Figures and shapes", "Twin Tangrams",
                                                 "Convex Tangrams", "Letters and numbers"};
@@ -305,10 +305,10 @@ TEST(CategoryNames, EnglishUnlessTheFlagIsOne) {
                                                "Figuren und Formen", "Zwillingstangrams", "Konvexe Tangrams",
                                                "Buchstaben und Ziffern"};
     for (int c = 0; c < CategoryTotal; ++c) {
-        EXPECT_EQ(categoryName(1, c), german[c]);
-        EXPECT_EQ(categoryName(0, c), english[c]);
-        EXPECT_EQ(categoryName(-1, c), english[c]);
-        EXPECT_EQ(categoryName(2, c), english[c]);
+        EXPECT_EQ(categoryName(Language::German, c), german[c]);
+        EXPECT_EQ(categoryName(Language::English, c), english[c]);
+        EXPECT_EQ(categoryName(Language::NotChosen, c), english[c]);
+        EXPECT_EQ(categoryName(static_cast<Language>(2), c), english[c]);
     }
 }
 

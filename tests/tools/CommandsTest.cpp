@@ -4,6 +4,7 @@
 #include "catalogue/RenderCommand.h"
 #include "model/Catalogue.h"
 #include "model/FileIo.h"
+#include "tests/model/TempFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +19,7 @@ namespace fs = std::filesystem;
 
 class Commands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("pivo-catalogue-test-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string path(const std::string& name) const { return (folder_.path() / name).string(); }
     std::string write(const std::string& name, const std::string& text) const {
         std::ofstream(path(name), std::ios::binary) << text;
         return path(name);
@@ -37,7 +30,7 @@ protected:
     std::ostringstream err_;
 
 private:
-    fs::path folder_;
+    scratch::TempFolder folder_;
 };
 
 // A source with an error leaves the previous data file as it was.

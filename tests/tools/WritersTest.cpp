@@ -37,9 +37,9 @@ public:
         name = name_;
         return true;
     }
-    bool askYesNo(const std::string&) override { return true; }
-    void tell(const std::string&) override {}
-    void updateCaption() override {}
+    bool askOverwrite(const std::string&) override { return true; }
+    void tellSaveFailed(const std::string&) override {}
+    void tellLoadFailed(const std::string&) override {}
 
 private:
     std::string name_;
@@ -62,7 +62,7 @@ bool saveGame(const fs::path& target, const fs::path&) {
     progress.assign(scratch::countingBytes(StatusTableSize));
     progress.gameModified = true;
     AgreeingDialogs dialogs(target.stem().string());
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
     return !progress.gameModified;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <array>
 #include <string_view>
 
@@ -19,10 +21,10 @@ inline constexpr std::array<ToolButton, HintedButtonCount> HintedButtons = {
 
 namespace texts {
 
-/// The tooltip of a tool-bar button, German when the language flag is 1, English otherwise.
-std::string_view buttonHint(int languageFlag, ToolButton button);
+/// The tooltip of a tool-bar button, German or English.
+std::string_view buttonHint(Language language, ToolButton button);
 /// The notice of the unsolved commands when the category holds no other unfinished tangram.
-std::string_view allSolved(int languageFlag);
+std::string_view allSolved(Language language);
 
 }  // namespace texts
 }  // namespace pivo

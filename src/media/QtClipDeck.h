@@ -12,10 +12,10 @@ namespace pivo {
 /// The six sound clips, built into the program as WAVE resources, played through Qt Multimedia.
 /// The clips are loaded at their first use, so an idle game never opens the audio output. Without
 /// an audio device they stay silent; Qt reports nothing to the player.
-class QtSoundEffects : public ClipDeck {
+class QtClipDeck : public ClipDeck {
 public:
-    QtSoundEffects();
-    ~QtSoundEffects() override;
+    QtClipDeck();
+    ~QtClipDeck() override;
 
     void start(int clip) override;
     void silence(int clip) override;

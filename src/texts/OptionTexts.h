@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameState.h"
+#include "model/Preferences.h"
 
 #include <string>
 #include <string_view>
@@ -25,6 +25,6 @@ struct OptionTexts {
 
 /// Without music files the music label says so, whatever the music switch holds; with music on it
 /// names the piece playing (`musicName`, without folder).
-OptionTexts optionTexts(const GameState& state, bool musicAvailable, std::string_view musicName);
+OptionTexts optionTexts(const Preferences& preferences, bool musicAvailable, std::string_view musicName);
 
 }  // namespace pivo

@@ -1,13 +1,13 @@
-#include "QtSoundEffects.h"
+#include "QtClipDeck.h"
 
 #include <QUrl>
 
 namespace pivo {
 
-QtSoundEffects::QtSoundEffects() = default;
-QtSoundEffects::~QtSoundEffects() = default;
+QtClipDeck::QtClipDeck() = default;
+QtClipDeck::~QtClipDeck() = default;
 
-QSoundEffect& QtSoundEffects::clip(int clip) {
+QSoundEffect& QtClipDeck::clip(int clip) {
     auto& effect = clips_.at(static_cast<std::size_t>(clip));
     if (!effect) {
         effect = std::make_unique<QSoundEffect>();
@@ -16,12 +16,12 @@ QSoundEffect& QtSoundEffects::clip(int clip) {
     return *effect;
 }
 
-void QtSoundEffects::start(int clip) {
+void QtClipDeck::start(int clip) {
     // QSoundEffect queues a play requested while its clip is still loading.
     this->clip(clip).play();
 }
 
-void QtSoundEffects::silence(int clip) {
+void QtClipDeck::silence(int clip) {
     auto& effect = clips_.at(static_cast<std::size_t>(clip));
     if (effect) effect->stop();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PatternEditor.h"
+#include "model/PatternEditor.h"
 
 #include <string>
 
@@ -11,9 +11,9 @@ enum class EditCommand { Add, Delete, Save };
 
 namespace texts {
 
-/// What the catalogue's author is told after an editor command, German when the language flag is 1;
+/// What the catalogue's author is told after an editor command, German or English;
 /// empty when the command did all it was asked. `category` names the category a delete refused to empty.
-std::string editorNotice(int languageFlag, EditCommand command, EditOutcome outcome, int category);
+std::string editorNotice(Language language, EditCommand command, EditOutcome outcome, int category);
 
 }  // namespace texts
 }  // namespace pivo

@@ -9,13 +9,6 @@ using namespace pivo;
 
 namespace {
 
-// A catalogue of the given categories in order; every figure is the start placement.
-Catalogue catalogueOf(const std::vector<int>& categories) {
-    Catalogue catalogue;
-    fillCatalogue(catalogue, categories);
-    return catalogue;
-}
-
 // Category 1 holds 40 tangrams with a tangram of category 2 after every fourth; category 0 holds two.
 std::vector<int> interleaved() {
     std::vector<int> categories{0, 0};

@@ -16,3 +16,16 @@ inline void fillCatalogue(pivo::Catalogue& catalogue, const std::vector<int>& ca
     }
     catalogue.loadRecords(bytes);
 }
+
+inline pivo::Catalogue catalogueOf(const std::vector<int>& categories) {
+    pivo::Catalogue catalogue;
+    fillCatalogue(catalogue, categories);
+    return catalogue;
+}
+
+// Twenty entries; category 1 holds entries 4, 9 and 17, category 0 all others.
+inline pivo::Catalogue twentyEntries() {
+    std::vector<int> categories(20, 0);
+    categories[3] = categories[8] = categories[16] = 1;
+    return catalogueOf(categories);
+}

@@ -1,14 +1,14 @@
 #include "EditorTexts.h"
 
-#include "Catalogue.h"
+#include "model/Catalogue.h"
 #include "Texts.h"
 
 namespace pivo::texts {
 namespace {
 
-std::string onlyOfCategory(int languageFlag, int category) {
-    const std::string name(categoryName(languageFlag, category));
-    return german(languageFlag) ? "Das ist das einzige Tangram der Kategorie \"" + name +
+std::string onlyOfCategory(Language language, int category) {
+    const std::string name(categoryName(language, category));
+    return german(language) ? "Das ist das einzige Tangram der Kategorie \"" + name +
                                       "\", und jede Kategorie braucht eines. Nichts wurde gelöscht."
                                 : "This is the only Tangram of the category \"" + name +
                                       "\", and every category needs one. Nothing was deleted.";
@@ -16,26 +16,26 @@ std::string onlyOfCategory(int languageFlag, int category) {
 
 // An add or delete stands in the game even when the file keeps the old catalogue; a save changes
 // nothing but the file.
-std::string_view notWritten(int languageFlag, EditCommand command) {
+std::string_view notWritten(Language language, EditCommand command) {
     if (command == EditCommand::Save)
-        return pick(languageFlag, "Datei pivo.dat konnte nicht geschrieben werden und ist unverändert.",
+        return pick(language, "Datei pivo.dat konnte nicht geschrieben werden und ist unverändert.",
                     "Can't write file pivo.dat; it stays as it was.");
-    return pick(languageFlag,
+    return pick(language,
                 "Datei pivo.dat konnte nicht geschrieben werden und ist unverändert. Die Änderung gilt nur im Spiel.",
                 "Can't write file pivo.dat; it stays as it was. The change holds in the game only.");
 }
 
 }  // namespace
 
-std::string editorNotice(int languageFlag, EditCommand command, EditOutcome outcome, int category) {
+std::string editorNotice(Language language, EditCommand command, EditOutcome outcome, int category) {
     switch (outcome) {
         case EditOutcome::Written: return {};
-        case EditOutcome::NotWritten: return std::string(notWritten(languageFlag, command));
+        case EditOutcome::NotWritten: return std::string(notWritten(language, command));
         case EditOutcome::CatalogueFull:
-            return std::string(pick(languageFlag,
+            return std::string(pick(language,
                                     "Der Katalog ist voll: er enthält schon 3000 Tangrams. Nichts wurde hinzugefügt.",
                                     "The catalogue is full: it holds 3000 Tangrams already. Nothing was added."));
-        case EditOutcome::OnlyOfCategory: return onlyOfCategory(languageFlag, category);
+        case EditOutcome::OnlyOfCategory: return onlyOfCategory(language, category);
     }
     return {};
 }
