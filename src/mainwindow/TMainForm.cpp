@@ -70,6 +70,9 @@ void TMainForm::FormCreate() {
     const Position stored{settings_.group(), settings_.level(model_.catalogue().tangramCount())};
     model_.reopen(settings_.game(), saveLoadDialogs_);
     model_.startAt(stored);
+    // The caption is right from the start, also while the language question waits at the first start;
+    // the window system would show the executable's name until then.
+    UpdateCaption();
     button(ToolButton::Tip)->setEnabled(model_.board().tipEnabled());
     music_.startMusicAtStartup();
     preferences_.patternMode = settings_.patternMode();

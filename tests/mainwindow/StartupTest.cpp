@@ -27,6 +27,7 @@ TEST(Startup, FirstStartAsksLanguageAndUsesDefaults) {
     game.windows.languageChoice = Language::German;
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 1);
+    EXPECT_EQ(game.windows.captionWhileLanguageAsked, "Pivolet V3.1") << "the caption is there from the start";
     EXPECT_EQ(game.preferences.language, Language::German);
     EXPECT_TRUE(game.preferences.sound);
     EXPECT_TRUE(game.preferences.music);
