@@ -6,6 +6,7 @@
 #include "OpeningAnimation.h"
 #include "Settings.h"
 #include "ToolBox.h"
+#include "WindowPlacement.h"
 #include "help/RulesHelp.h"
 #include "media/Music.h"
 #include "media/SoundEffects.h"
@@ -13,6 +14,7 @@
 #include "resources/BitmapIndex.h"
 #include "resources/DlgResources.h"
 #include "resources/ImageButton.h"
+#include "resources/ScreenFit.h"
 #include "texts/CommandTexts.h"
 #include "texts/Texts.h"
 
@@ -21,6 +23,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStorageInfo>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -77,7 +80,6 @@ void TMainForm::FormCreate() {
     music_.startMusicAtStartup();
     preferences_.patternMode = settings_.patternMode();
     box_->setSilhouetteShown(effectivePatternMode() == 0);
-    if (!restoreGeometry(settings_.mainWindowPlacement())) centreOnScreen();
     timer1_.start();
     started_ = true;
 }
@@ -159,12 +161,36 @@ void TMainForm::applyPatternMode() {
     windows_.showPatternWindow(effectivePatternMode() > 0);
 }
 
-void TMainForm::centreOnScreen() {
+// The stored placement may come from a larger screen or from one that is gone: a window larger than
+// the screen hides its right-hand buttons, and one off every screen cannot be found. It is brought within
+// the available area of the screen holding most of it, or of the window's own screen. Without one the
+// window opens in the middle of the screen, maximised when its design size does not fit.
+void TMainForm::placeWindow() {
+    // The frame is drawn only once the window shows: the one stored with the placement stands for it,
+    // or else the style's own window frame.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QMargins styleFrame(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+    if (const std::optional<WindowPlacement> stored = readWindowPlacement(settings_.mainWindowPlacement())) {
+        const QMargins frame = stored->frame.isNull() ? styleFrame : stored->frame;
+        const QScreen* holding = screenHolding(stored->normal.marginsAdded(frame));
+        setGeometry(fitWithin(stored->normal, frame, (holding ? holding : screen())->availableGeometry()));
+        if (stored->maximised) setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
     const QRect available = screen()->availableGeometry();
     move(available.center() - rect().center());
+    const QSize outer = size().grownBy(styleFrame);
+    if (outer.width() <= available.width() && outer.height() <= available.height()) return;
+    setGeometry(fitWithin(geometry(), styleFrame, available));
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
+    // Placed before the window reaches the screen, so that it never opens at a stored size it cannot keep.
+    if (!placed_) {
+        placed_ = true;
+        placeWindow();
+    }
     QWidget::showEvent(event);
     // Without a window manager a window may never become active; the first show then stands in for it.
     if (firstActivation_) QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
