@@ -1,10 +1,13 @@
 #include "PatForm.h"
 
 #include "model/Tans.h"
+#include "resources/ScreenFit.h"
 #include "texts/Captions.h"
 
+#include <QCloseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -26,25 +29,73 @@ QSize patternClientSize(int patternMode) {
     return {MaxX * k + 1, MaxY * k};
 }
 
-TPatForm::TPatForm(const Preferences& preferences, const GameModel& model, QPoint position)
+TPatForm::TPatForm(const Preferences& preferences, const GameModel& model, QPoint position, const QWidget* mainWindow)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       preferences_(preferences),
-      model_(model) {
+      model_(model),
+      mainWindow_(mainWindow),
+      guard_(*this, [this] { remake(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(patternClientSize(preferences_.patternMode));
     move(position);
 }
 
 void TPatForm::showForMode() {
-    setFixedSize(patternClientSize(preferences_.patternMode));
-    refresh();
-    show();
+    const QSize size = patternClientSize(preferences_.patternMode);
+    const bool grown = size.width() > shownSize_.width() || size.height() > shownSize_.height();
+    shownSize_ = size;
+    setFixedSize(size);
+    updateTitle();
+    update();
+    keepOnScreen(grown);
+    if (isHidden()) guard_.askForTitleBarOnly();
+    showNormal();
+    inUse_ = true;
+}
+
+void TPatForm::withdraw() {
+    inUse_ = false;
+    hide();
 }
 
 void TPatForm::refresh() {
-    setWindowTitle(QString::fromStdString(patternWindowTitle(preferences_, model_.catalogue(), model_.progress(), model_.position())));
+    updateTitle();
     update();
+    if (inUse_ && (isHidden() || isMinimized())) showForMode();
 }
+
+// Something outside the game destroyed the native window: a new one takes its place, where it was.
+void TPatForm::remake() {
+    const QPoint at = pos();
+    hide();
+    destroy();
+    move(at);
+    if (inUse_) showForMode();
+}
+
+void TPatForm::updateTitle() {
+    setWindowTitle(QString::fromStdString(patternWindowTitle(preferences_, model_.catalogue(), model_.progress(), model_.position())));
+}
+
+// A window that grew may stick out of the screen where its smaller self fitted, and a stored position
+// may lie on a screen that is gone. The stored position itself stays: the next close writes where the
+// window really is.
+void TPatForm::keepOnScreen(bool grown) {
+    // Before its first show the window's own frame is not known yet; the main window's stands for it,
+    // or the style's while that one is not known either.
+    QMargins frame = frameMarginsOf(*this);
+    if (frame.isNull() && mainWindow_) frame = frameMarginsOf(*mainWindow_);
+    if (frame.isNull()) frame = styleFrameOf(*this);
+    const QRect outer(pos(), size().grownBy(frame));
+    const QScreen* holding = screenHolding(outer);
+    if (holding && (!grown || holding->availableGeometry().contains(outer))) return;
+    const QScreen* target = mainWindow_ && mainWindow_->isVisible() ? mainWindow_->screen() : screen();
+    if (target) move(movedInto(outer, target->availableGeometry()).topLeft());
+}
+
+// The pattern must not get lost: the window asks for no close button, and a close the window manager
+// offers all the same is refused.
+void TPatForm::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void TPatForm::paintEvent(QPaintEvent*) {
     QPainter p(this);

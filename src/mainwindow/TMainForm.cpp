@@ -23,7 +23,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStorageInfo>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -167,9 +166,8 @@ void TMainForm::applyPatternMode() {
 // window opens in the middle of the screen, maximised when its design size does not fit.
 void TMainForm::placeWindow() {
     // The frame is drawn only once the window shows: the one stored with the placement stands for it,
-    // or else the style's own window frame.
-    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    const QMargins styleFrame(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+    // or else the style's.
+    const QMargins styleFrame = styleFrameOf(*this);
     if (const std::optional<WindowPlacement> stored = readWindowPlacement(settings_.mainWindowPlacement())) {
         const QMargins frame = stored->frame.isNull() ? styleFrame : stored->frame;
         const QScreen* holding = screenHolding(stored->normal.marginsAdded(frame));

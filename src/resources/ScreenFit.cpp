@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -19,6 +21,18 @@ QRect movedInto(QRect frame, const QRect& area) {
 QRect fittedInto(QRect frame, const QRect& area) {
     frame.setSize(frame.size().boundedTo(area.size()));
     return movedInto(frame, area);
+}
+
+QMargins frameMarginsOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+QMargins styleFrameOf(const QWidget& window) {
+    const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return {border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border};
 }
 
 QScreen* screenHolding(const QRect& frame) {

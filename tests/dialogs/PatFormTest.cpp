@@ -4,6 +4,7 @@
 #include "tests/model/CatalogueFixture.h"
 
 #include <QImage>
+#include <QScreen>
 #include <QPolygon>
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ protected:
     Catalogue catalogue;
     Progress progress;
     GameModel model{catalogue, progress, "/nonexistent/"};
-    TPatForm window{preferences, model, QPoint(500, 50)};
+    TPatForm window{preferences, model, QPoint(500, 50), nullptr};
 };
 
 }  // namespace
@@ -78,6 +79,44 @@ TEST_F(PatFormTest, WindowKind) {
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window.pos(), QPoint(500, 50));
+}
+
+// While the window is in use nothing loses it: a close is refused, and after a minimise the next
+// refresh shows it again. Withdrawn (pattern on the board), a refresh leaves it hidden.
+TEST_F(PatFormTest, StaysWhileInUse) {
+    window.showForMode();
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    window.showMinimized();
+    ASSERT_TRUE(window.isMinimized());
+    window.refresh();
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
+    window.withdraw();
+    window.refresh();
+    EXPECT_TRUE(window.isHidden());
+}
+
+// A window that grows out of the screen, or whose stored position lies off every screen, is moved
+// wholly onto the screen; one that does not grow keeps the place it was given.
+TEST_F(PatFormTest, KeptOnTheScreen) {
+    const QRect area = window.screen()->availableGeometry();
+    const QPoint given(area.right() - 300, area.top() + 50);
+    preferences.patternMode = 1;
+    window.move(given);
+    window.showForMode();
+    EXPECT_EQ(window.pos(), given);
+    preferences.patternMode = 3;
+    window.showForMode();
+    EXPECT_TRUE(area.contains(window.frameGeometry()));
+    EXPECT_EQ(window.frameGeometry().right(), area.right());
+    window.move(given);
+    window.showForMode();
+    EXPECT_EQ(window.pos(), given) << "the same size again";
+
+    TPatForm lost{preferences, model, QPoint(-5000, -5000), nullptr};
+    lost.showForMode();
+    EXPECT_TRUE(area.contains(lost.frameGeometry()));
 }
 
 // The silhouette is black on silver, each tan where its placement lies at the window's scale.
