@@ -4,7 +4,6 @@
 // with the right message, and nothing may ever be read or written outside the games folder.
 
 #include "model/SavedGames.h"
-#include "model/Texts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,7 +22,7 @@ void require(bool rule) {
     if (!rule) std::abort();
 }
 
-// Answers OK and Yes to everything and remembers the notices.
+// Answers OK and Yes to everything and remembers the failures told, as "load name" and "save name".
 class AgreeingDialogs : public GameDialogs {
 public:
     explicit AgreeingDialogs(std::string name) : name_(std::move(name)) {}
@@ -31,9 +30,9 @@ public:
         name = name_;
         return true;
     }
-    bool askYesNo(const std::string&) override { return true; }
-    void tell(const std::string& text) override { told.push_back(text); }
-    void updateCaption() override {}
+    bool askOverwrite(const std::string&) override { return true; }
+    void tellSaveFailed(const std::string& name) override { told.push_back("save " + name); }
+    void tellLoadFailed(const std::string& name) override { told.push_back("load " + name); }
 
     std::vector<std::string> told;
 
@@ -79,7 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t nameLength = std::min<std::size_t>(data[0] % 24, size - 1);
     const std::string name(reinterpret_cast<const char*>(data + 1), nameLength);
     const std::vector<std::uint8_t> content(data + 1 + nameLength, data + size);
-    const int languageFlag = data[0] / 128;
     const bool valid = isValidGameName(name) && !name.empty();
 
     const SavedGames games(programFolder().string() + "/");
@@ -93,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     progress.gameModified = true;
     AgreeingDialogs dialogs(name);
 
-    const bool loaded = games.loadGame(name, progress, languageFlag, dialogs);
+    const bool loaded = games.loadGame(name, progress, dialogs);
     require(loaded == written);
     if (loaded) {
         const std::size_t taken = std::min<std::size_t>(content.size(), StatusTableSize);
@@ -101,21 +99,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(std::all_of(progress.bytes().begin() + taken, progress.bytes().end(), [](auto b) { return b == 0; }));
         require(!progress.gameModified && progress.gameName == "before" && dialogs.told.empty());
     } else {
-        require(dialogs.told == std::vector{texts::loadError(languageFlag, name)});
+        require(dialogs.told == std::vector{"load " + name});
         require(progress.gameName.empty() && std::ranges::equal(progress.bytes(), before));
     }
 
     // Saving the same progress under the same name.
     dialogs.told.clear();
     progress.gameModified = true;
-    games.saveCurrentGame(progress, languageFlag, dialogs);
+    games.saveCurrentGame(progress, dialogs);
     if (name.empty()) {
         require(!progress.gameModified && dialogs.told.empty());
     } else if (valid && written) {
         require(!progress.gameModified && dialogs.told.empty());
         require(std::ranges::equal(readWhole(games.pathOf(name)), progress.bytes()));
     } else {
-        require(progress.gameModified && dialogs.told == std::vector{texts::saveError(languageFlag, name)});
+        require(progress.gameModified && dialogs.told == std::vector{"save " + name});
     }
     requireNothingOutsideGames(games);
     fs::remove_all(games.folder());

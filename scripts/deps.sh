@@ -7,6 +7,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+  libx11-dev libxdamage-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation
 )

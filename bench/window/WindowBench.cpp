@@ -182,7 +182,7 @@ void measurePainting(int argc, char** argv, int runs) {
     for (int i = 0; i < 20; ++i) app.processEvents();
     pivo::BoardBox* box = form.box();
     std::printf("client %dx%d, board %dx%d, unit %d\n", form.width(), form.height(), box->width(),
-                box->height(), form.board().unitSize());
+                box->height(), game->model().board().unitSize());
 
     std::vector<double> full;
     for (int i = 0; i < runs * 10; ++i) {
@@ -194,14 +194,14 @@ void measurePainting(int argc, char** argv, int runs) {
     report("full board repaint", "ms", full);
 
     // Lift the square and drag it to and fro by one unit.
-    const int unit = form.board().unitSize();
-    const pivo::TanPlacement square = form.board().tans()[5];
+    const int unit = game->model().board().unitSize();
+    const pivo::TanPlacement square = game->model().board().tans()[5];
     const QPoint grab((square.x + 2) * unit + unit / 2, (square.y + 2) * unit + unit / 2);
     QMouseEvent press(QEvent::MouseButtonPress, grab, box->mapToGlobal(grab), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(box, &press);
     app.processEvents();
-    if (form.board().liftedTan() != 6) std::exit(5);
+    if (game->model().board().liftedTan() != 6) std::exit(5);
 
     struct PaintedArea : QObject {
         long pixels = 0;

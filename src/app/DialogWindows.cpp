@@ -13,34 +13,33 @@
 
 namespace pivo {
 
-DialogWindows::DialogWindows(GameState& state) : state_(state) {}
+DialogWindows::DialogWindows(Preferences& preferences) : preferences_(preferences) {}
 
 DialogWindows::~DialogWindows() = default;
 
 void DialogWindows::setMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
-void DialogWindows::createWindows(const Catalogue& catalogue, const Progress& progress, const Board& board,
-                                  QPoint patternPosition, const SavedGames& savedGames) {
-    patForm_ = std::make_unique<TPatForm>(state_, catalogue, progress, board, patternPosition);
+void DialogWindows::createWindows(const GameModel& model, QPoint patternPosition) {
+    patForm_ = std::make_unique<TPatForm>(preferences_, model, patternPosition);
     TDlgResources::shared();
     messageDialog();
-    optionDlg_ = std::make_unique<TOptionDlg>(state_, mainWindow_);
-    tongueDlg_ = std::make_unique<TTongueDlg>(state_);
-    statDlg_ = std::make_unique<TStatDlg>(state_, catalogue, progress, mainWindow_);
-    selectDlg_ = std::make_unique<TSelectDlg>(state_, catalogue, progress, mainWindow_);
-    saveGameDlg_ = std::make_unique<TSaveGameDlg>(state_, mainWindow_);
-    loadGameDlg_ = std::make_unique<TLoadGameDlg>(state_, savedGames, mainWindow_);
+    optionDlg_ = std::make_unique<TOptionDlg>(preferences_, mainWindow_);
+    tongueDlg_ = std::make_unique<TTongueDlg>(preferences_);
+    statDlg_ = std::make_unique<TStatDlg>(preferences_, model, mainWindow_);
+    selectDlg_ = std::make_unique<TSelectDlg>(preferences_, model, mainWindow_);
+    saveGameDlg_ = std::make_unique<TSaveGameDlg>(preferences_, mainWindow_);
+    loadGameDlg_ = std::make_unique<TLoadGameDlg>(preferences_, model.savedGames(), mainWindow_);
     aboutDlg_ = std::make_unique<TAboutDlg>(mainWindow_);
 }
 
 TYesNoDlg& DialogWindows::messageDialog() {
-    if (!yesNoDlg_) yesNoDlg_ = std::make_unique<TYesNoDlg>(state_, mainWindow_);
+    if (!yesNoDlg_) yesNoDlg_ = std::make_unique<TYesNoDlg>(preferences_, mainWindow_);
     return *yesNoDlg_;
 }
 
-int DialogWindows::showStockMessage(int kind) { return messageDialog().ShowStockMessage(kind); }
+DialogAnswer DialogWindows::showStockMessage(MessageKind kind) { return messageDialog().ShowStockMessage(kind); }
 
-int DialogWindows::showTextMessage(int kind, const QString& text) {
+DialogAnswer DialogWindows::showTextMessage(MessageKind kind, const QString& text) {
     return messageDialog().ShowTextMessage(kind, text);
 }
 
@@ -53,9 +52,10 @@ bool DialogWindows::pickGame(std::string& name) { return loadGameDlg_->pick(name
 void DialogWindows::showStatistics() { statDlg_->showStatistics(); }
 
 // The connections live only as long as this opening: the next caller brings its own.
-bool DialogWindows::selectTangram(const std::function<void()>& categoryChanged) {
+std::optional<int> DialogWindows::selectTangram(const SelectEffects& effects) {
     const QObject opening;
-    QObject::connect(selectDlg_.get(), &TSelectDlg::categoryChanged, &opening, categoryChanged);
+    QObject::connect(selectDlg_.get(), &TSelectDlg::categoryButtonPressed, &opening, effects.categoryButton);
+    QObject::connect(selectDlg_.get(), &TSelectDlg::categoryChosen, &opening, effects.categoryChosen);
     return selectDlg_->selectTangram();
 }
 

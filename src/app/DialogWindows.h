@@ -1,11 +1,8 @@
 #pragma once
 
-#include "model/Board.h"
-#include "model/Catalogue.h"
-#include "model/GameState.h"
 #include "mainwindow/GameWindows.h"
-#include "model/Progress.h"
-#include "model/SavedGames.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
 
 #include <memory>
 
@@ -26,24 +23,23 @@ class TYesNoDlg;
 /// being created; the others are made in their turn by createWindows().
 class DialogWindows : public GameWindows {
 public:
-    explicit DialogWindows(GameState& state);
+    explicit DialogWindows(Preferences& preferences);
     ~DialogWindows() override;
 
     /// Creates the windows that follow the main window, in the game's order.
-    void createWindows(const Catalogue& catalogue, const Progress& progress, const Board& board,
-                       QPoint patternPosition, const SavedGames& savedGames);
+    void createWindows(const GameModel& model, QPoint patternPosition);
 
     /// The pattern window, once created.
     TPatForm* patternWindow() const { return patForm_.get(); }
 
     void setMainWindow(QWidget* mainWindow) override;
-    int showStockMessage(int kind) override;
-    int showTextMessage(int kind, const QString& text) override;
+    DialogAnswer showStockMessage(MessageKind kind) override;
+    DialogAnswer showTextMessage(MessageKind kind, const QString& text) override;
     void chooseLanguage() override;
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;
     void showStatistics() override;
-    bool selectTangram(const std::function<void()>& categoryChanged) override;
+    std::optional<int> selectTangram(const SelectEffects& effects) override;
     void showOptions(const OptionEffects& effects) override;
     void showAbout() override;
     void showPatternWindow(bool shown) override;
@@ -53,7 +49,7 @@ public:
 private:
     TYesNoDlg& messageDialog();
 
-    GameState& state_;
+    Preferences& preferences_;
     QWidget* mainWindow_ = nullptr;
     std::unique_ptr<TPatForm> patForm_;
     std::unique_ptr<TYesNoDlg> yesNoDlg_;

@@ -5,39 +5,42 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace pivo {
 
-namespace {
-
-constexpr int NoticeKind = 10;
-
-}  // namespace
-
 Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
-    : store_(std::move(store)),
+    : model_(catalogue_, progress_, programFolder),
+      store_(std::move(store)),
       settings_(*store_),
-      windows_(state_),
-      sound_(state_, clips_),
-      music_(state_),
+      windows_(preferences_),
+      sound_(preferences_, clips_),
+      music_(preferences_),
       help_(programFolder, [this](const std::string& text) {
-          windows_.showTextMessage(NoticeKind, QString::fromStdString(text));
+          windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(text));
       }) {
-    state_.programFolder = std::move(programFolder);
+    preferences_.programFolder = std::move(programFolder);
 }
 
 Game::~Game() = default;
 
 std::string Game::executableFolder() {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/").toStdString();
+    // Qt reads the executable's path as UTF-8 and loses every byte that is not; the system's own link
+    // to the running program keeps the folder's bytes as they are.
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return self.parent_path().string() + "/";
+    return QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/")).toStdString();
 }
 
 bool Game::start() {
-    mainForm_ = std::make_unique<TMainForm>(MainFormContext{state_, catalogue_, progress_, settings_, windows_,
-                                                            sound_, music_, help_, TDlgResources::shared()});
+    mainForm_ = std::make_unique<TMainForm>(
+        MainFormContext{preferences_, model_, settings_, windows_, sound_, music_, help_, TDlgResources::shared()});
     if (!mainForm_->started()) return false;
-    windows_.createWindows(catalogue_, progress_, mainForm_->board(), settings_.patternPosition(),
-                           mainForm_->savedGames());
+    windows_.createWindows(model_, settings_.patternPosition());
     return true;
 }
 

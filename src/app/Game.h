@@ -1,14 +1,15 @@
 #pragma once
 
-#include "model/Catalogue.h"
 #include "DialogWindows.h"
-#include "model/GameState.h"
+#include "help/THookHelpSystem.h"
+#include "mainwindow/Settings.h"
 #include "media/EffectPlayer.h"
 #include "media/MidiMusic.h"
+#include "media/QtClipDeck.h"
+#include "model/Catalogue.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
 #include "model/Progress.h"
-#include "media/QtSoundEffects.h"
-#include "mainwindow/Settings.h"
-#include "help/THookHelpSystem.h"
 
 #include <QSettings>
 
@@ -19,7 +20,8 @@ namespace pivo {
 
 class TMainForm;
 
-/// The whole game: its program-wide state, its settings store and its windows, created in order.
+/// The whole game: its preferences, the game model with its catalogue and progress, the settings store
+/// and the windows, created in order.
 class Game {
 public:
     /// `programFolder` ends with a separator; `store` is the settings store the game reads and writes.
@@ -29,20 +31,22 @@ public:
     /// Creates the windows, the main window first. False when the game cannot run (it has said why).
     bool start();
     TMainForm& mainForm() { return *mainForm_; }
+    const GameModel& model() const { return model_; }
 
-    /// The folder of the running executable, with a trailing separator.
+    /// The folder of the running executable in the file system's own bytes, with a trailing separator.
     static std::string executableFolder();
 
 private:
-    GameState state_;
+    Preferences preferences_;
     Catalogue catalogue_;
     Progress progress_;
+    GameModel model_;
     std::unique_ptr<QSettings> store_;
     Settings settings_;
     // The main window outlives the dialogs, which are its children.
     std::unique_ptr<TMainForm> mainForm_;
     DialogWindows windows_;
-    QtSoundEffects clips_;
+    QtClipDeck clips_;
     EffectPlayer sound_;
     MidiMusic music_;
     THookHelpSystem help_;

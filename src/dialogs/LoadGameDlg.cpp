@@ -2,7 +2,7 @@
 
 #include "resources/BitmapIndex.h"
 #include "resources/DialogChrome.h"
-#include "model/DialogTexts.h"
+#include "texts/DialogTexts.h"
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
 
@@ -33,8 +33,8 @@ constexpr int QuestionMaxWidth = 333 - 8 - StonePanel::EdgeWidth;
 
 }  // namespace
 
-TLoadGameDlg::TLoadGameDlg(GameState& state, const SavedGames& games, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), state_(state), games_(games), mainWindow_(mainWindow) {
+TLoadGameDlg::TLoadGameDlg(Preferences& preferences, const SavedGames& games, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), preferences_(preferences), games_(games), mainWindow_(mainWindow) {
     const BitmapList& dlgs = TDlgResources::shared().dlgs();
     setFixedSize(357, 416);
     setFont(fonts::dialogDefault());
@@ -69,7 +69,7 @@ bool TLoadGameDlg::pick(std::string& name) {
 QString TLoadGameDlg::question() const { return whatLabel_->text(); }
 
 void TLoadGameDlg::fillList() {
-    const int lang = state_.languageFlag;
+    const Language lang = preferences_.language;
     const QSignalBlocker quiet(nameList_);
     nameList_->clear();
     const std::vector<std::string> names = games_.list();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "model/SavedGames.h"
 
 #include <QDialog>
@@ -19,7 +19,7 @@ class ImageButton;
 class TLoadGameDlg : public QDialog {
     Q_OBJECT
 public:
-    TLoadGameDlg(GameState& state, const SavedGames& games, QWidget* mainWindow);
+    TLoadGameDlg(Preferences& preferences, const SavedGames& games, QWidget* mainWindow);
 
     /// True when a game was picked, with `name` set to it; otherwise `name` is unchanged.
     bool pick(std::string& name);
@@ -35,7 +35,7 @@ private:
     void fillList();
     void lineSelected();
 
-    GameState& state_;
+    Preferences& preferences_;
     const SavedGames& games_;
     QWidget* mainWindow_;
     bool gamesFound_ = false;

@@ -6,7 +6,7 @@
 #include "resources/ImageButton.h"
 #include "media/Music.h"
 #include "model/OptionSteps.h"
-#include "model/OptionTexts.h"
+#include "texts/OptionTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,8 +31,8 @@ QLabel* rowLabel(const char* name, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-TOptionDlg::TOptionDlg(GameState& state, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), state_(state), mainWindow_(mainWindow) {
+TOptionDlg::TOptionDlg(Preferences& preferences, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), preferences_(preferences), mainWindow_(mainWindow) {
     namespace o = bmp::option;
     const BitmapList& bmps = TDlgResources::shared().optionBitmaps();
     setFixedSize(497, 416);
@@ -76,7 +76,7 @@ void TOptionDlg::showEvent(QShowEvent* event) {
 
 void TOptionDlg::refreshTexts() {
     const bool available = music_->musicAvailable();
-    const OptionTexts t = optionTexts(state_, available, available ? music_->currentMusicName() : std::string());
+    const OptionTexts t = optionTexts(preferences_, available, available ? music_->currentMusicName() : std::string());
     musicBtn_->setEnabled(available);
     okBtn_->setHint(text(t.okHint));
     optLabel_->setText(text(t.heading));
@@ -93,7 +93,7 @@ void TOptionDlg::refreshTexts() {
 }
 
 void TOptionDlg::TongueBtnClick() {
-    state_.languageFlag = nextLanguage(state_.languageFlag);
+    preferences_.language = nextLanguage(preferences_.language);
     refreshTexts();
     Q_EMIT languageChanged();
 }
@@ -109,13 +109,13 @@ void TOptionDlg::MusicBtnClick() {
 }
 
 void TOptionDlg::BackBtnClick() {
-    state_.background = nextBackground(state_.background);
+    preferences_.background = nextBackground(preferences_.background);
     refreshTexts();
     Q_EMIT backgroundChanged();
 }
 
 void TOptionDlg::PatBtnClick() {
-    state_.patternMode = nextPatternMode(state_.patternMode);
+    preferences_.patternMode = nextPatternMode(preferences_.patternMode);
     refreshTexts();
     Q_EMIT patternModeChanged();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ class Music;
 class TOptionDlg : public QDialog {
     Q_OBJECT
 public:
-    TOptionDlg(GameState& state, QWidget* mainWindow);
+    TOptionDlg(Preferences& preferences, QWidget* mainWindow);
 
     /// Opens the dialog modally with the sound and music switches of `music`; returns when it is
     /// closed.
@@ -42,7 +42,7 @@ private:
     void BackBtnClick();
     void PatBtnClick();
 
-    GameState& state_;
+    Preferences& preferences_;
     QWidget* mainWindow_;
     /// The switches of the opening in progress.
     Music* music_ = nullptr;

@@ -1,8 +1,7 @@
 #include "PatForm.h"
 
-#include "model/Board.h"
-#include "model/Captions.h"
 #include "model/Tans.h"
+#include "texts/Captions.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -27,37 +26,34 @@ QSize patternClientSize(int patternMode) {
     return {MaxX * k + 1, MaxY * k};
 }
 
-TPatForm::TPatForm(GameState& state, const Catalogue& catalogue, const Progress& progress, const Board& board,
-                   QPoint position)
+TPatForm::TPatForm(const Preferences& preferences, const GameModel& model, QPoint position)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      state_(state),
-      catalogue_(catalogue),
-      progress_(progress),
-      board_(board) {
+      preferences_(preferences),
+      model_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(patternClientSize(state_.patternMode));
+    setFixedSize(patternClientSize(preferences_.patternMode));
     move(position);
 }
 
 void TPatForm::showForMode() {
-    setFixedSize(patternClientSize(state_.patternMode));
+    setFixedSize(patternClientSize(preferences_.patternMode));
     refresh();
     show();
 }
 
 void TPatForm::refresh() {
-    setWindowTitle(QString::fromStdString(patternWindowTitle(state_, catalogue_, progress_)));
+    setWindowTitle(QString::fromStdString(patternWindowTitle(preferences_, model_.catalogue(), model_.progress(), model_.position())));
     update();
 }
 
 void TPatForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(192, 192, 192));
-    const std::optional<Placement>& pattern = board_.pattern();
+    const std::optional<Placement>& pattern = model_.board().pattern();
     if (!pattern) return;
     p.setPen(Qt::black);
     p.setBrush(Qt::black);
-    const int k = patternScale(state_.patternMode);
+    const int k = patternScale(preferences_.patternMode);
     for (int tan = 1; tan <= TanCount; ++tan) {
         std::array<Point, 4> corners{};
         const int count = tanPolygon(tan, (*pattern)[tan - 1], k, corners);

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
 
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
 
 namespace pivo {
-
-class Board;
-class Catalogue;
-class Progress;
 
 /// Pixels per board unit of the pattern window for a pattern mode: small 2, medium 3, big 4. Mode 0
 /// (pattern on the board) gives the small scale; a mode beyond the big one gives the big one.
@@ -25,8 +22,7 @@ class TPatForm : public QWidget {
     Q_OBJECT
 public:
     /// `position` is the window's top-left corner as stored in the settings.
-    TPatForm(GameState& state, const Catalogue& catalogue, const Progress& progress, const Board& board,
-             QPoint position);
+    TPatForm(const Preferences& preferences, const GameModel& model, QPoint position);
 
     /// Sizes the window for the current pattern mode and shows it.
     void showForMode();
@@ -37,10 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    GameState& state_;
-    const Catalogue& catalogue_;
-    const Progress& progress_;
-    const Board& board_;
+    const Preferences& preferences_;
+    const GameModel& model_;
 };
 
 }  // namespace pivo

@@ -2,7 +2,7 @@
 
 #include "resources/BitmapIndex.h"
 #include "resources/DialogChrome.h"
-#include "model/DialogTexts.h"
+#include "texts/DialogTexts.h"
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
 
@@ -29,8 +29,8 @@ protected:
 
 }  // namespace
 
-TSaveGameDlg::TSaveGameDlg(GameState& state, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), state_(state), mainWindow_(mainWindow) {
+TSaveGameDlg::TSaveGameDlg(Preferences& preferences, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), preferences_(preferences), mainWindow_(mainWindow) {
     const BitmapList& dlgs = TDlgResources::shared().dlgs();
     setFixedSize(357, 187);
     setFont(fonts::dialogDefault());
@@ -70,7 +70,7 @@ bool TSaveGameDlg::askName(std::string& name) {
 QString TSaveGameDlg::question() const { return askLabel_->text(); }
 
 void TSaveGameDlg::setTexts() {
-    const int lang = state_.languageFlag;
+    const Language lang = preferences_.language;
     askLabel_->setText(QString::fromUtf8(texts::saveQuestion(lang)));
     okBtn_->setHint(QString::fromUtf8(texts::saveOkHint(lang)));
     cancelBtn_->setHint(QString::fromUtf8(texts::saveCancelHint(lang)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ class ImageButton;
 class TSaveGameDlg : public QDialog {
     Q_OBJECT
 public:
-    TSaveGameDlg(GameState& state, QWidget* mainWindow);
+    TSaveGameDlg(Preferences& preferences, QWidget* mainWindow);
 
     /// Shows `name` for editing, wholly selected; true on OK, with `name` replaced by the field's
     /// text as it stands. Cancel leaves `name` unchanged.
@@ -36,7 +36,7 @@ protected:
 private:
     void setTexts();
 
-    GameState& state_;
+    Preferences& preferences_;
     QWidget* mainWindow_;
     QLabel* askLabel_;
     QLineEdit* nameEdit_;

@@ -4,8 +4,7 @@
 #include "DialogFrame.h"
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
-#include "model/Navigation.h"
-#include "model/SelectTexts.h"
+#include "texts/SelectTexts.h"
 #include "SelectTrack.h"
 #include "ThumbnailGrid.h"
 
@@ -21,11 +20,10 @@ constexpr int PageSize = grid::Cells;
 
 }  // namespace
 
-TSelectDlg::TSelectDlg(GameState& state, const Catalogue& catalogue, const Progress& progress, QWidget* mainWindow)
+TSelectDlg::TSelectDlg(const Preferences& preferences, const GameModel& model, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
-      state_(state),
-      catalogue_(catalogue),
-      progress_(progress),
+      preferences_(preferences),
+      model_(model),
       mainWindow_(mainWindow) {
     const BitmapList& bmps = TDlgResources::shared().selectBitmaps();
     setFixedSize(544, 416);
@@ -37,7 +35,7 @@ TSelectDlg::TSelectDlg(GameState& state, const Catalogue& catalogue, const Progr
     katLabel_ = whiteLabel("KatLabel", {3, 4, 410, 29}, fonts::arial(19, true), inner);
     katLabel_->setWordWrap(false);
     katLabel_->installEventFilter(this);
-    box_ = new ThumbnailGrid(catalogue_, progress_, bmps.at(bmp::select::FaceStrip), inner);
+    box_ = new ThumbnailGrid(model_.catalogue(), model_.progress(), bmps.at(bmp::select::FaceStrip), inner);
     box_->setObjectName(QStringLiteral("box"));
     box_->setGeometry(8, 32, 369, 301);
     connect(box_, &ThumbnailGrid::mouseDown, this, &TSelectDlg::boxMouseDown);
@@ -67,7 +65,10 @@ TSelectDlg::TSelectDlg(GameState& state, const Catalogue& catalogue, const Progr
     connect(cancelBtn_, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
-bool TSelectDlg::selectTangram() { return exec() == QDialog::Accepted; }
+std::optional<int> TSelectDlg::selectTangram() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return picked_;
+}
 
 void TSelectDlg::showEvent(QShowEvent* event) {
     FormActivate();
@@ -76,13 +77,13 @@ void TSelectDlg::showEvent(QShowEvent* event) {
 
 void TSelectDlg::FormActivate() {
     placeOverMainWindow(this, mainWindow_);
-    const int lang = state_.languageFlag;
+    const Language lang = preferences_.language;
     setWindowTitle(QString::fromUtf8(texts::selectTitle(lang)));
     cancelBtn_->setHint(QString::fromUtf8(texts::selectCancelHint(lang)));
     catBtn_->setHint(QString::fromUtf8(texts::chooseCategoryHint(lang)));
     katLabel_->setToolTip(QString::fromUtf8(texts::chooseCategoryHint(lang)));
     box_->setToolTip(QString::fromUtf8(texts::selectGridHint(lang)));
-    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(lang, state_.currentCategory)));
+    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(lang, model_.category())));
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (int category = 0; category < CategoryTotal; ++category)
@@ -93,8 +94,8 @@ void TSelectDlg::FormActivate() {
 }
 
 void TSelectDlg::setTrack() {
-    const int maximum = grid::trackMaximum(catalogue_.categoryCount(state_.currentCategory));
-    const int number = catalogue_.entry(state_.currentTangram).number;
+    const int maximum = grid::trackMaximum(model_.catalogue().categoryCount(model_.category()));
+    const int number = model_.catalogue().entry(model_.tangram()).number;
     const QSignalBlocker quiet(scroll_);
     scroll_->setRange(1, maximum);
     scroll_->setValue(grid::trackPositionFor(maximum, number));
@@ -105,28 +106,25 @@ void TSelectDlg::setTrack() {
 
 void TSelectDlg::refreshGrid() {
     const int first = grid::firstNumber(scroll_->maximum(), scroll_->value());
-    slots_ = grid::fillSlots(catalogue_, state_.currentCategory, first);
+    slots_ = grid::fillSlots(model_.catalogue(), model_.category(), first);
     box_->setCells(slots_, first);
 }
 
 void TSelectDlg::boxMouseDown(QPoint at) {
     const std::optional<int> cell = grid::cellAt(at.x(), at.y());
     if (!cell || slots_[*cell] == grid::NoTangram) return;
-    state_.currentTangram = slots_[*cell];
+    picked_ = slots_[*cell];
     accept();
 }
 
 void TSelectDlg::CatBtnMouseDown(Qt::MouseButton button) {
-    const CategoryStep step = button == Qt::LeftButton    ? CategoryStep::Next
-                              : button == Qt::RightButton ? CategoryStep::Previous
-                                                          : CategoryStep::Keep;
-    state_.currentCategory = steppedCategory(state_.currentCategory, step);
+    Q_EMIT categoryButtonPressed(button);
     categoryChange();
 }
 
 void TSelectDlg::KatLabelClick() {
     const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(state_.currentCategory);
+    list_->setCurrentRow(model_.category());
     list_->show();
     list_->raise();
 }
@@ -134,16 +132,14 @@ void TSelectDlg::KatLabelClick() {
 void TSelectDlg::ListChange(int row) {
     if (row < 0 || row >= CategoryTotal) return;
     scroll_->setFocus();
-    state_.currentCategory = row;
+    Q_EMIT categoryChosen(row);
     categoryChange();
     list_->hide();
 }
 
 void TSelectDlg::categoryChange() {
-    state_.currentTangram = catalogue_.firstOfCategory(state_.currentCategory);
-    Q_EMIT categoryChanged();
     setTrack();
-    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(state_.languageFlag, state_.currentCategory)));
+    katLabel_->setText(QString::fromStdString(texts::selectCategoryCaption(preferences_.language, model_.category())));
 }
 
 void TSelectDlg::keyPressEvent(QKeyEvent* event) {

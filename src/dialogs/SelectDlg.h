@@ -1,11 +1,12 @@
 #pragma once
 
-#include "model/Catalogue.h"
-#include "model/GameState.h"
-#include "model/Progress.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
 #include "model/SelectionGrid.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -17,22 +18,25 @@ class SelectTrack;
 class ThumbnailGrid;
 
 /// Picking a tangram of the current category from a scrolling 3 x 3 grid of thumbnails; the
-/// category can be changed here too, and that change is in force at once. Its parts carry the object
-/// names KatLabel, box, Scroll, List, CatBtn and CancelBtn.
+/// category can be changed here too, and that change is in force at once: the dialog asks for it by
+/// its signals and shows the category the game model then holds. Its parts carry the object names
+/// KatLabel, box, Scroll, List, CatBtn and CancelBtn.
 class TSelectDlg : public QDialog {
     Q_OBJECT
 public:
-    TSelectDlg(GameState& state, const Catalogue& catalogue, const Progress& progress, QWidget* mainWindow);
+    TSelectDlg(const Preferences& preferences, const GameModel& model, QWidget* mainWindow);
 
-    /// Opens the dialog modally; true when a tangram was picked (it is then the current one).
-    bool selectTangram();
+    /// Opens the dialog modally; the tangram picked, or none when the dialog was cancelled.
+    std::optional<int> selectTangram();
 
     /// The tangrams the grid shows now, cell by cell.
     const grid::Slots& slotTable() const { return slots_; }
 
 signals:
-    /// The category changed and its first tangram is current; the board must follow.
-    void categoryChanged();
+    /// The category button was pressed with `button`; the category it steps to must become current.
+    void categoryButtonPressed(Qt::MouseButton button);
+    /// The category was chosen from the list and must become current.
+    void categoryChosen(int category);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,16 +52,17 @@ private:
     void CatBtnMouseDown(Qt::MouseButton button);
     void KatLabelClick();
     void ListChange(int row);
+    /// Shows the category the game model now holds.
     void categoryChange();
     /// Track range and position for the current tangram.
     void setTrack();
     void refreshGrid();
 
-    GameState& state_;
-    const Catalogue& catalogue_;
-    const Progress& progress_;
+    const Preferences& preferences_;
+    const GameModel& model_;
     QWidget* mainWindow_;
     grid::Slots slots_{};
+    int picked_ = grid::NoTangram;
     QLabel* katLabel_;
     ThumbnailGrid* box_;
     SelectTrack* scroll_;

@@ -7,6 +7,7 @@
 #include "Gauge.h"
 #include "resources/ImageButton.h"
 #include "TipLevelBar.h"
+#include "texts/StatisticsTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,11 +19,10 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TStatDlg::TStatDlg(GameState& state, const Catalogue& catalogue, const Progress& progress, QWidget* mainWindow)
+TStatDlg::TStatDlg(const Preferences& preferences, const GameModel& model, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
-      state_(state),
-      catalogue_(catalogue),
-      progress_(progress),
+      preferences_(preferences),
+      model_(model),
       mainWindow_(mainWindow) {
     const BitmapList& bmps = TDlgResources::shared().statBitmaps();
     setFixedSize(544, 416);
@@ -60,9 +60,9 @@ void TStatDlg::showEvent(QShowEvent* event) {
 
 void TStatDlg::FormActivate() {
     placeOverMainWindow(this, mainWindow_);
-    const int lang = state_.languageFlag;
-    const int category = state_.currentCategory;
-    stats_ = countCategory(catalogue_, progress_, category);
+    const Language lang = preferences_.language;
+    const int category = model_.category();
+    stats_ = countCategory(model_.catalogue(), model_.progress(), category);
     g1_->setRange(stats_.total, stats_.finishedCount);
     g2_->setRange(stats_.maxPoints(), stats_.points);
     pieBox_->setStatistics(stats_);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
 #include "model/Statistics.h"
 
 #include <QDialog>
@@ -19,7 +20,7 @@ class TipLevelBar;
 class TStatDlg : public QDialog {
     Q_OBJECT
 public:
-    TStatDlg(GameState& state, const Catalogue& catalogue, const Progress& progress, QWidget* mainWindow);
+    TStatDlg(const Preferences& preferences, const GameModel& model, QWidget* mainWindow);
 
     /// Opens the dialog modally; returns when it is closed.
     void showStatistics();
@@ -34,9 +35,8 @@ protected:
 private:
     void FormActivate();
 
-    GameState& state_;
-    const Catalogue& catalogue_;
-    const Progress& progress_;
+    const Preferences& preferences_;
+    const GameModel& model_;
     QWidget* mainWindow_;
     CategoryStatistics stats_;
     QLabel* titleLabel_;

@@ -2,7 +2,7 @@
 
 #include "resources/BitmapIndex.h"
 #include "resources/DialogChrome.h"
-#include "model/DialogTexts.h"
+#include "texts/DialogTexts.h"
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
 
@@ -22,8 +22,8 @@ QLabel* whiteLabel(std::string_view text, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-TTongueDlg::TTongueDlg(GameState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), state_(state) {
+TTongueDlg::TTongueDlg(Preferences& preferences, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), preferences_(preferences) {
     const BitmapList& dlgs = TDlgResources::shared().dlgs();
     setFixedSize(408, 162);
     setFont(fonts::dialogDefault());
@@ -39,12 +39,12 @@ TTongueDlg::TTongueDlg(GameState& state, QWidget* parent)
     englishBtn_ = new ImageButton(dlgs, ButtonFaces::pair(bmp::dlgs::EnglishFlags), inner);
     englishBtn_->move(16, 71);
     whiteLabel(texts::ChooseEnglish, {79, 88, 190, 18}, inner);
-    connect(germanBtn_, &QAbstractButton::clicked, this, [this] { choose(1); });
-    connect(englishBtn_, &QAbstractButton::clicked, this, [this] { choose(0); });
+    connect(germanBtn_, &QAbstractButton::clicked, this, [this] { choose(Language::German); });
+    connect(englishBtn_, &QAbstractButton::clicked, this, [this] { choose(Language::English); });
 }
 
-void TTongueDlg::choose(int languageFlag) {
-    state_.languageFlag = languageFlag;
+void TTongueDlg::choose(Language language) {
+    preferences_.language = language;
     accept();
 }
 

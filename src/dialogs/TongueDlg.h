@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 
 #include <QDialog>
 
@@ -9,11 +9,11 @@ namespace pivo {
 class ImageButton;
 
 /// The first-start question for the language: a flag button each for German and English. Its only
-/// effect is the language flag (1 German, 0 English). It sits in the middle of the screen.
+/// effect is the language. It sits in the middle of the screen.
 class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TTongueDlg(GameState& state, QWidget* parent = nullptr);
+    explicit TTongueDlg(Preferences& preferences, QWidget* parent = nullptr);
 
     ImageButton* germanButton() const { return germanBtn_; }
     ImageButton* englishButton() const { return englishBtn_; }
@@ -24,9 +24,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void choose(int languageFlag);
+    void choose(Language language);
 
-    GameState& state_;
+    Preferences& preferences_;
     ImageButton* germanBtn_;
     ImageButton* englishBtn_;
 };

@@ -2,7 +2,7 @@
 
 #include "resources/BitmapIndex.h"
 #include "resources/DialogChrome.h"
-#include "model/DialogTexts.h"
+#include "texts/DialogTexts.h"
 #include "resources/Fonts.h"
 #include "resources/ImageButton.h"
 
@@ -14,6 +14,8 @@ namespace pivo {
 namespace {
 
 constexpr int TextPixels = 16;
+constexpr int Yes = static_cast<int>(DialogAnswer::Yes);
+constexpr int No = static_cast<int>(DialogAnswer::No);
 constexpr int SmallestTextPixels = 9;
 
 // The panel has room for three lines of the message font; a longer message steps the font down
@@ -32,8 +34,8 @@ void fitText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-TYesNoDlg::TYesNoDlg(GameState& state, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), state_(state), mainWindow_(mainWindow) {
+TYesNoDlg::TYesNoDlg(Preferences& preferences, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), preferences_(preferences), mainWindow_(mainWindow) {
     const BitmapList& dlgs = TDlgResources::shared().dlgs();
     setFixedSize(319, 158);
     setFont(fonts::dialogDefault());
@@ -50,26 +52,26 @@ TYesNoDlg::TYesNoDlg(GameState& state, QWidget* mainWindow)
     noBtn_->move(204, 100);
     yesBtn_ = new ImageButton(dlgs, ButtonFaces::pair(bmp::dlgs::Tick), background);
     yesBtn_->move(260, 100);
-    connect(noBtn_, &QAbstractButton::clicked, this, [this] { done(ResultNo); });
-    connect(yesBtn_, &QAbstractButton::clicked, this, [this] { done(ResultYes); });
+    connect(noBtn_, &QAbstractButton::clicked, this, [this] { done(No); });
+    connect(yesBtn_, &QAbstractButton::clicked, this, [this] { done(Yes); });
 }
 
-int TYesNoDlg::ShowStockMessage(int kind) {
+DialogAnswer TYesNoDlg::ShowStockMessage(MessageKind kind) {
     return showKind(kind);
 }
 
-int TYesNoDlg::ShowTextMessage(int kind, const QString& text) {
+DialogAnswer TYesNoDlg::ShowTextMessage(MessageKind kind, const QString& text) {
     customText_ = text;
     return showKind(kind);
 }
 
-int TYesNoDlg::showKind(int kind) {
+DialogAnswer TYesNoDlg::showKind(MessageKind kind) {
     // Every entry sets all that its kind needs, so nothing of an earlier message shows again.
-    const bool custom = kind == texts::KindNotice || kind == texts::KindQuestion;
-    fitText(txt_, custom ? customText_ : QString::fromUtf8(texts::stockMessage(state_.languageFlag, kind)));
-    noBtn_->setVisible(texts::isQuestion(kind));
+    const bool custom = kind == MessageKind::Notice || kind == MessageKind::Question;
+    fitText(txt_, custom ? customText_ : QString::fromUtf8(texts::stockMessage(preferences_.language, kind)));
+    noBtn_->setVisible(isQuestion(kind));
     // Closed any other way (the program quitting under it), the answer is the cautious one.
-    return exec() == ResultYes ? ResultYes : ResultNo;
+    return exec() == Yes ? DialogAnswer::Yes : DialogAnswer::No;
 }
 
 QString TYesNoDlg::messageText() const { return txt_->text(); }
@@ -87,9 +89,9 @@ void TYesNoDlg::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_J:
-    case Qt::Key_Y: done(ResultYes); break;
+    case Qt::Key_Y: done(Yes); break;
     case Qt::Key_Escape:
-    case Qt::Key_N: done(ResultNo); break;
+    case Qt::Key_N: done(No); break;
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
+#include "texts/MessageKind.h"
 
 #include <QDialog>
 
@@ -10,22 +11,18 @@ namespace pivo {
 
 class ImageButton;
 
-/// Modal results the dialogs end with.
-inline constexpr int ResultYes = 6;
-inline constexpr int ResultNo = 7;
-
 /// The game's message and question box: a text in a stone panel, with a tick (Yes) alone or a cross
-/// (No) beside it. The kind picks text and buttons: 1 "solved" with one button; 3 quit and 4 give up
-/// the game with two; 10 a caller's notice with one and 11 a caller's question with two.
+/// (No) beside it. The kind picks text and buttons: "solved" with one button; quit and give up
+/// the game with two; a caller's notice with one and a caller's question with two.
 class TYesNoDlg : public QDialog {
     Q_OBJECT
 public:
-    TYesNoDlg(GameState& state, QWidget* mainWindow);
+    TYesNoDlg(Preferences& preferences, QWidget* mainWindow);
 
-    /// Shows a kind with a built-in text (1, 3, 4) in the current language; returns 6 or 7.
-    int ShowStockMessage(int kind);
-    /// Shows a kind with the caller's text (10, 11); returns 6 or 7.
-    int ShowTextMessage(int kind, const QString& text);
+    /// Shows a kind with a built-in text (solved, quit, give up) in the current language.
+    DialogAnswer ShowStockMessage(MessageKind kind);
+    /// Shows a kind with the caller's text (notice, question).
+    DialogAnswer ShowTextMessage(MessageKind kind, const QString& text);
 
     /// The text shown now (for tests and the screen check).
     QString messageText() const;
@@ -36,9 +33,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int showKind(int kind);
+    DialogAnswer showKind(MessageKind kind);
 
-    GameState& state_;
+    Preferences& preferences_;
     QWidget* mainWindow_;
     QString customText_;
     QLabel* txt_;

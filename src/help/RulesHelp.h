@@ -11,11 +11,4 @@ public:
     virtual void quit() = 0;
 };
 
-/// Opens nothing: the game's stand-in until the help viewer is connected.
-class NoRulesHelp : public RulesHelp {
-public:
-    void open(int) override {}
-    void quit() override {}
-};
-
 }  // namespace pivo

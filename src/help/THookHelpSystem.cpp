@@ -2,8 +2,9 @@
 
 #include "HelpContexts.h"
 
-#include <QFileInfo>
-
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 #include <utility>
 
 namespace pivo {
@@ -31,14 +32,15 @@ void THookHelpSystem::HHHelpContext(int context) {
         return;
     }
     const std::string path = programFolder_ + file;
-    if (!QFileInfo(QString::fromStdString(path)).isReadable()) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path)) {
         // An empty help window would leave the player guessing; say what is missing instead.
         showMessage_(context == help::GermanRules ? "Die Hilfedatei " + path + " wurde nicht gefunden."
                                                   : "Can't find the help file " + path + ".");
         return;
     }
-    if (!window_) window_ = std::make_unique<HelpWindow>();
-    window_->showPage(QString::fromStdString(path));
+    if (!window_) window_ = std::make_unique<HelpWindow>(programFolder_);
+    window_->showPage(file);
 }
 
 }  // namespace pivo

@@ -13,7 +13,6 @@ QColor fillColour(TanFill fill) {
         case TanFill::Black: return colours::Black;
         case TanFill::Green: return colours::Green;
         case TanFill::Red: return colours::Red;
-        case TanFill::Silver: return colours::Silver;
     }
     return colours::Black;
 }
@@ -42,50 +41,65 @@ void BoardBox::setSilhouetteShown(bool shown) { silhouetteShown_ = shown; }
 
 void BoardBox::resizeEvent(QResizeEvent*) { repaintBoard(); }
 
-void BoardBox::paintSilhouette(QPainter& painter) {
-    if (!silhouetteShown_ || !board_.pattern()) return;
-    painter.setPen(colours::Grey);
-    painter.setBrush(colours::Grey);
+QRect BoardBox::lyingRect(int tan) const {
+    if (tan == board_.liftedTan()) return {};
+    return touchedRect(tanPolygonAt(tan, board_.tans()[tan - 1], board_.unitSize()));
+}
+
+QRect BoardBox::outlineRect() const {
+    const int lifted = board_.liftedTan();
+    if (lifted == 0) return {};
+    return touchedRect(tanPolygonAt(lifted, board_.tans()[lifted - 1], board_.unitSize()));
+}
+
+void BoardBox::paintImage(const QRegion& area) {
+    QPainter painter(&image_);
+    painter.setClipRegion(area);
+    painter.fillRect(area.boundingRect(), colours::Silver);
+    if (silhouetteShown_ && board_.pattern()) {
+        painter.setPen(colours::Grey);
+        painter.setBrush(colours::Grey);
+        for (int tan = 1; tan <= TanCount; ++tan)
+            painter.drawPolygon(tanPolygonAt(tan, (*board_.pattern())[tan - 1], board_.unitSize()));
+    }
+    painter.setPen(colours::DarkGrey);
+    painter.setBrush(fillColour(board_.lyingFill()));
     for (int tan = 1; tan <= TanCount; ++tan)
-        painter.drawPolygon(tanPolygonAt(tan, (*board_.pattern())[tan - 1], board_.unitSize()));
+        if (tan != board_.liftedTan())
+            painter.drawPolygon(tanPolygonAt(tan, board_.tans()[tan - 1], board_.unitSize()));
 }
 
 void BoardBox::repaintBoard() {
     if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
-    image_.fill(colours::Silver);
-    QPainter painter(&image_);
-    paintSilhouette(painter);
-    const QColor fill = fillColour(board_.lyingFill());
-    painter.setPen(colours::DarkGrey);
-    painter.setBrush(fill);
-    for (int tan = 1; tan <= TanCount; ++tan)
-        if (tan != board_.liftedTan())
-            painter.drawPolygon(tanPolygonAt(tan, board_.tans()[tan - 1], board_.unitSize()));
+    paintImage(QRegion(image_.rect()));
+    for (int tan = 1; tan <= TanCount; ++tan) drawnTans_[tan - 1] = lyingRect(tan);
+    drawnOutline_ = outlineRect();
     update();
 }
 
-void BoardBox::drawTan(int tan, TanPlacement at, TanFill fill) {
+void BoardBox::showChange(const Change& change) {
     if (image_.isNull()) return;  // not sized yet: the first paint shows the whole board
-    const QPolygon polygon = tanPolygonAt(tan, at, board_.unitSize());
-    QPainter painter(&image_);
-    painter.setPen(fill == TanFill::Silver ? colours::Silver : colours::DarkGrey);
-    painter.setBrush(fillColour(fill));
-    painter.drawPolygon(polygon);
-    update(touchedRect(polygon));
-}
-
-void BoardBox::drawSilhouette() {
-    if (image_.isNull() || !silhouetteShown_ || !board_.pattern()) return;
-    QPainter painter(&image_);
-    paintSilhouette(painter);
-    QRect area;
-    for (int tan = 1; tan <= TanCount; ++tan)
-        area |= touchedRect(tanPolygonAt(tan, (*board_.pattern())[tan - 1], board_.unitSize()));
-    update(area);
-}
-
-void BoardBox::outlineToggled(int tan, TanPlacement at) {
-    update(touchedRect(tanPolygonAt(tan, at, board_.unitSize())));
+    if (change.silhouette) {
+        repaintBoard();
+        return;
+    }
+    QRegion dirty;
+    for (int tan = 1; tan <= TanCount; ++tan) {
+        if (!change.playState && !change.hasTan(tan)) continue;
+        QRect& drawn = drawnTans_[tan - 1];
+        dirty += drawn;
+        drawn = lyingRect(tan);
+        dirty += drawn;
+    }
+    if (!dirty.isEmpty()) {
+        paintImage(dirty);
+        update(dirty);
+    }
+    if (change.outline) {
+        update(drawnOutline_);
+        drawnOutline_ = outlineRect();
+        update(drawnOutline_);
+    }
 }
 
 void BoardBox::paintEvent(QPaintEvent* event) {

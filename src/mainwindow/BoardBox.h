@@ -5,11 +5,15 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
+
 namespace pivo {
 
-/// The board (`box`): paints what the board model says and passes the mouse on in board pixels.
-/// The lying tans and the silhouette live in an image kept up to date piece by piece; the lifted tan's
-/// outline is laid over it in XOR at every paint, so a drag repaints only where the outline was and is.
+/// The board (`box`): paints the board model's state and passes the mouse on in board pixels.
+/// The lying tans and the silhouette live in an image; after each change the box paints afresh from
+/// the model only the rectangles where something was or now is, so it remembers where it last drew
+/// each tan and the lifted outline. The outline is laid over the image in XOR at every paint, so a
+/// drag repaints only where the outline was and is.
 class BoardBox : public QWidget {
     Q_OBJECT
 public:
@@ -19,14 +23,9 @@ public:
     void setSilhouetteShown(bool shown);
     /// Paints the whole board again from the model: silver, the silhouette, the lying tans.
     void repaintBoard();
-
-    void drawTan(int tan, TanPlacement at, TanFill fill);
-    void drawSilhouette();
-    /// The lifted outline was toggled at `at`: that area shows the change at the next paint.
-    void outlineToggled(int tan, TanPlacement at);
-
-    /// The painted board without the lifted outline, as the player would see it with nothing held.
-    const QImage& boardImage() const { return image_; }
+    /// Repaints what `change` says is new: the tans it names, all lying tans when the play state
+    /// changed, the whole board for another silhouette, and the outline.
+    void showChange(const Change& change);
 
 signals:
     void mouseDown(Qt::MouseButton button, int x, int y);
@@ -39,11 +38,19 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void paintSilhouette(QPainter& painter);
+    /// Paints silver, the silhouette and the lying tans into the image within `area`, as they are now.
+    void paintImage(const QRegion& area);
+    /// Where tan `tan` lies in the image now; empty while it is lifted.
+    QRect lyingRect(int tan) const;
+    /// Where the lifted outline is now; empty when nothing is lifted.
+    QRect outlineRect() const;
 
     const Board& board_;
     QImage image_;
     bool silhouetteShown_ = false;
+    /// What the image and the last paint show: each tan's rectangle, and the outline's.
+    std::array<QRect, TanCount> drawnTans_{};
+    QRect drawnOutline_;
 };
 
 /// The polygon of a tan on the board at `unit` pixels per board unit.

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "texts/MessageKind.h"
+
 #include <QPoint>
 #include <QString>
+#include <Qt>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -21,6 +25,14 @@ struct OptionEffects {
     std::function<void()> patternModeChanged;
 };
 
+/// What a press in the selection dialog sets going outside the dialog, while it is still open.
+struct SelectEffects {
+    /// The category button, with the mouse button that pressed it.
+    std::function<void(Qt::MouseButton)> categoryButton;
+    /// A category chosen from the list.
+    std::function<void(int)> categoryChosen;
+};
+
 /// The windows the main window opens or drives: the message, language, save, load, statistics,
 /// selection and options dialogs, the about window and the pattern window. The game fills it with its
 /// real windows; the tests answer from a script.
@@ -31,11 +43,11 @@ public:
     /// The main window, once it exists: the dialogs are placed over it.
     virtual void setMainWindow(QWidget* mainWindow) = 0;
 
-    /// Message kinds 1, 3, 4 with their built-in texts; 6 for Yes, 7 for No.
-    virtual int showStockMessage(int kind) = 0;
-    /// Message kinds 10 (notice) and 11 (question) with the caller's text; 6 for Yes, 7 for No.
-    virtual int showTextMessage(int kind, const QString& text) = 0;
-    /// The language question; it sets the language flag to 0 or 1.
+    /// The message kinds with a built-in text: solved, quit, give up.
+    virtual DialogAnswer showStockMessage(MessageKind kind) = 0;
+    /// The message kinds with the caller's text: notice and question.
+    virtual DialogAnswer showTextMessage(MessageKind kind, const QString& text) = 0;
+    /// The language question; it sets the language to German or English.
     virtual void chooseLanguage() = 0;
     /// The save dialog; true on OK with `name` replaced.
     virtual bool askGameName(std::string& name) = 0;
@@ -44,9 +56,9 @@ public:
 
     /// The statistics of the current category, modally.
     virtual void showStatistics() = 0;
-    /// The selection dialog; true when a tangram was picked. A category changed inside it is in force
-    /// at once: `categoryChanged` runs while the dialog stays open.
-    virtual bool selectTangram(const std::function<void()>& categoryChanged) = 0;
+    /// The selection dialog: the tangram picked, or none. A category changed inside it goes through
+    /// `effects` at once, while the dialog stays open.
+    virtual std::optional<int> selectTangram(const SelectEffects& effects) = 0;
     /// The options dialog; every press takes effect at once through `effects`.
     virtual void showOptions(const OptionEffects& effects) = 0;
     /// The about window, modally.

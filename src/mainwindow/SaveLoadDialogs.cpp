@@ -1,27 +1,25 @@
 #include "SaveLoadDialogs.h"
 
+#include "texts/Texts.h"
+
 namespace pivo {
-namespace {
 
-constexpr int NoticeKind = 10;
-constexpr int QuestionKind = 11;
-constexpr int Yes = 6;
-
-}  // namespace
-
-SaveLoadDialogs::SaveLoadDialogs(GameWindows& windows, std::function<void()> updateCaption)
-    : windows_(windows), updateCaption_(std::move(updateCaption)) {}
+SaveLoadDialogs::SaveLoadDialogs(const Preferences& preferences, GameWindows& windows)
+    : preferences_(preferences), windows_(windows) {}
 
 bool SaveLoadDialogs::askGameName(std::string& name) { return windows_.askGameName(name); }
 
-bool SaveLoadDialogs::askYesNo(const std::string& text) {
-    return windows_.showTextMessage(QuestionKind, QString::fromStdString(text)) == Yes;
+bool SaveLoadDialogs::askOverwrite(const std::string& name) {
+    const QString question = QString::fromStdString(texts::overwriteQuestion(preferences_.language, name));
+    return windows_.showTextMessage(MessageKind::Question, question) == DialogAnswer::Yes;
 }
 
-void SaveLoadDialogs::tell(const std::string& text) {
-    windows_.showTextMessage(NoticeKind, QString::fromStdString(text));
+void SaveLoadDialogs::tellSaveFailed(const std::string& name) {
+    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(texts::saveError(preferences_.language, name)));
 }
 
-void SaveLoadDialogs::updateCaption() { updateCaption_(); }
+void SaveLoadDialogs::tellLoadFailed(const std::string& name) {
+    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(texts::loadError(preferences_.language, name)));
+}
 
 }  // namespace pivo

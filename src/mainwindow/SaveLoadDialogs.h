@@ -1,25 +1,25 @@
 #pragma once
 
 #include "GameWindows.h"
+#include "model/Preferences.h"
 #include "model/SavedGames.h"
-
-#include <functional>
 
 namespace pivo {
 
-/// Lets the save and load flows of the saved games ask the player through the game's windows.
+/// Lets the save and load flows of the saved games ask the player through the game's windows, in the
+/// player's language.
 class SaveLoadDialogs : public GameDialogs {
 public:
-    SaveLoadDialogs(GameWindows& windows, std::function<void()> updateCaption);
+    SaveLoadDialogs(const Preferences& preferences, GameWindows& windows);
 
     bool askGameName(std::string& name) override;
-    bool askYesNo(const std::string& text) override;
-    void tell(const std::string& text) override;
-    void updateCaption() override;
+    bool askOverwrite(const std::string& name) override;
+    void tellSaveFailed(const std::string& name) override;
+    void tellLoadFailed(const std::string& name) override;
 
 private:
+    const Preferences& preferences_;
     GameWindows& windows_;
-    std::function<void()> updateCaption_;
 };
 
 }  // namespace pivo

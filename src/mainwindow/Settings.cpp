@@ -44,14 +44,15 @@ void Settings::writeText(const char* key, const QString& value) { store_.setValu
 
 void Settings::writeInt(const char* key, int value) { writeText(key, QString::number(value)); }
 
-void Settings::readStartValues(GameState& state) const {
-    state.editorMode = readBool("editor", false);
-    state.languageFlag = readInt("tongue", DefaultLanguage);
-    state.sound = readBool("sound", true);
-    state.background = readInt("back", DefaultBackground);
-    state.music = readBool("music", true);
-    state.currentCategory = std::clamp(readInt("group", 0), 0, CategoryTotal - 1);
+void Settings::readStartValues(Preferences& preferences) const {
+    preferences.editorMode = readBool("editor", false);
+    preferences.language = static_cast<Language>(readInt("tongue", static_cast<int>(DefaultLanguage)));
+    preferences.sound = readBool("sound", true);
+    preferences.background = readInt("back", DefaultBackground);
+    preferences.music = readBool("music", true);
 }
+
+int Settings::group() const { return std::clamp(readInt("group", 0), 0, CategoryTotal - 1); }
 
 int Settings::level(int tangramCount) const {
     const int level = std::min(readInt("level", 1), tangramCount);
@@ -70,19 +71,20 @@ QByteArray Settings::mainWindowPlacement() const {
     return QByteArray::fromBase64(readText("MainForm").toLatin1());
 }
 
-void Settings::writeClose(const GameState& state, const std::string& gameName, std::optional<QSize> normalSize) {
-    writeInt("sound", state.sound ? 1 : 0);
+void Settings::writeClose(const Preferences& preferences, Position position, const std::string& gameName,
+                          std::optional<QSize> normalSize) {
+    writeInt("sound", preferences.sound ? 1 : 0);
     if (normalSize) {
         writeInt("wid", normalSize->width());
         writeInt("hig", normalSize->height());
     }
-    writeInt("level", state.currentTangram);
-    writeInt("group", state.currentCategory);
-    writeInt("tongue", state.languageFlag);
-    writeInt("back", state.background);
-    writeInt("music", state.music ? 1 : 0);
+    writeInt("level", position.tangram);
+    writeInt("group", position.category);
+    writeInt("tongue", static_cast<int>(preferences.language));
+    writeInt("back", preferences.background);
+    writeInt("music", preferences.music ? 1 : 0);
     writeText("game", QString::fromStdString(gameName));
-    writeInt("patmode", state.patternMode);
+    writeInt("patmode", preferences.patternMode);
     store_.sync();
 }
 

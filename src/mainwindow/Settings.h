@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Navigation.h"
+#include "model/Preferences.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -28,8 +29,10 @@ public:
     static std::unique_ptr<QSettings> openUserStore();
 
     /// What the main window reads while it is created, before the catalogue: editor, tongue, sound,
-    /// back, music, and group clamped to 0..7.
-    void readStartValues(GameState& state) const;
+    /// back and music.
+    void readStartValues(Preferences& preferences) const;
+    /// The stored category, clamped to 0..7.
+    int group() const;
     /// The stored tangram, brought into 1..tangramCount.
     int level(int tangramCount) const;
     std::string game() const;
@@ -40,11 +43,12 @@ public:
 
     /// The close: sound, the window size when it is in its normal state, then level, group, tongue,
     /// back, music, game and patmode.
-    void writeClose(const GameState& state, const std::string& gameName, std::optional<QSize> normalSize);
+    void writeClose(const Preferences& preferences, Position position, const std::string& gameName,
+                    std::optional<QSize> normalSize);
     void writePatternPosition(QPoint position);
     void writeMainWindowPlacement(const QByteArray& placement);
 
-    static constexpr int DefaultLanguage = -1;
+    static constexpr Language DefaultLanguage = Language::NotChosen;
     static constexpr int DefaultBackground = 0;
     static constexpr int DefaultPatternMode = 2;
     static constexpr QPoint DefaultPatternPosition{500, 50};

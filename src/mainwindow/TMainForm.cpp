@@ -1,21 +1,23 @@
 #include "TMainForm.h"
 
-#include "resources/BitmapIndex.h"
 #include "BoardBox.h"
 #include "BoardColours.h"
+#include "MouseButtons.h"
+#include "OpeningAnimation.h"
+#include "Settings.h"
+#include "ToolBox.h"
+#include "help/RulesHelp.h"
+#include "media/Music.h"
+#include "media/SoundEffects.h"
+#include "model/OptionSteps.h"
+#include "resources/BitmapIndex.h"
 #include "resources/DlgResources.h"
 #include "resources/ImageButton.h"
-#include "media/Music.h"
-#include "model/Navigation.h"
-#include "OpeningAnimation.h"
-#include "model/OptionSteps.h"
-#include "help/RulesHelp.h"
-#include "Settings.h"
-#include "media/SoundEffects.h"
-#include "model/Texts.h"
-#include "ToolBox.h"
+#include "texts/CommandTexts.h"
+#include "texts/Texts.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QPainter>
 #include <QScreen>
 #include <QStorageInfo>
@@ -25,35 +27,29 @@
 namespace pivo {
 namespace {
 
-constexpr int NoticeKind = 10;
-constexpr int SolvedKind = 1;
-constexpr int QuitKind = 3;
-constexpr int Yes = 6;
 constexpr int MinimumWidth = 650;
 constexpr int MinimumHeight = 480;
 
 }  // namespace
 
 TMainForm::TMainForm(const MainFormContext& context)
-    : state_(context.state),
-      catalogue_(context.catalogue),
-      progress_(context.progress),
+    : preferences_(context.preferences),
+      model_(context.model),
       settings_(context.settings),
       windows_(context.windows),
       sound_(context.sound),
       music_(context.music),
       help_(context.help),
       resources_(context.resources),
-      savedGames_(context.state.programFolder),
-      saveLoadDialogs_(context.windows, [this] { UpdateCaption(); }),
-      board_(context.catalogue, context.progress, *this) {
+      saveLoadDialogs_(context.preferences, context.windows) {
     windows_.setMainWindow(this);
+    model_.setListener(*this);
     setWindowIcon(resources_.icon());
     // Hints show over the tool bar even while another window of the game has the focus.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     new OpeningAnimation(this);
     buildToolBar();
-    box_ = new BoardBox(board_, this);
+    box_ = new BoardBox(model_.board(), this);
     connect(box_, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);
     connect(box_, &BoardBox::mouseMove, this, &TMainForm::boxMouseMove);
     timer1_.setInterval(1000);
@@ -64,22 +60,19 @@ TMainForm::TMainForm(const MainFormContext& context)
 
 void TMainForm::FormCreate() {
     firstActivation_ = true;
-    settings_.readStartValues(state_);
-    for (QPushButton* editorButton : editorButtons_) editorButton->setVisible(state_.editorMode);
-    progress_.clear();
+    settings_.readStartValues(preferences_);
+    for (QPushButton* editorButton : editorButtons_) editorButton->setVisible(preferences_.editorMode);
     // A program folder on a read-only medium never gets a games folder; saving there then fails
     // with the save error, as it would on a full disk.
-    if (!QStorageInfo(QString::fromStdString(state_.programFolder)).isReadOnly()) savedGames_.createFolder();
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(preferences_.programFolder));
+    if (!QStorageInfo(folder).isReadOnly()) model_.savedGames().createFolder();
     if (!loadCatalogue()) return;
-    state_.currentTangram = settings_.level(catalogue_.tangramCount());
-    reconcilePosition(catalogue_, state_.currentCategory, state_.currentTangram);
-    progress_.gameName = settings_.game();
-    savedGames_.reopen(progress_, state_.languageFlag, saveLoadDialogs_);
-    progress_.gameModified = false;
-    board_.setUpTangram(state_.currentTangram);
-    button(ToolButton::Tip)->setEnabled(board_.tipEnabled());
+    const Position stored{settings_.group(), settings_.level(model_.catalogue().tangramCount())};
+    model_.reopen(settings_.game(), saveLoadDialogs_);
+    model_.startAt(stored);
+    button(ToolButton::Tip)->setEnabled(model_.board().tipEnabled());
     music_.startMusicAtStartup();
-    state_.patternMode = settings_.patternMode();
+    preferences_.patternMode = settings_.patternMode();
     box_->setSilhouetteShown(effectivePatternMode() == 0);
     if (!restoreGeometry(settings_.mainWindowPlacement())) centreOnScreen();
     timer1_.start();
@@ -89,13 +82,14 @@ void TMainForm::FormCreate() {
 // The game cannot run without its figures, nor navigate a category that has none: either ends it.
 bool TMainForm::loadCatalogue() {
     std::string problem;
-    if (!catalogue_.load(dataFile())) {
-        problem = texts::missingCatalogue(state_.languageFlag);
-    } else if (const std::vector<int> empty = catalogue_.emptyCategories(); !empty.empty()) {
-        problem = texts::emptyCategory(state_.languageFlag, empty.front());
+    switch (model_.loadCatalogue()) {
+        case GameModel::CatalogueLoad::Loaded: return true;
+        case GameModel::CatalogueLoad::Missing: problem = texts::missingCatalogue(preferences_.language); break;
+        case GameModel::CatalogueLoad::EmptyCategory:
+            problem = texts::emptyCategory(preferences_.language, model_.catalogue().emptyCategories().front());
+            break;
     }
-    if (problem.empty()) return true;
-    windows_.showTextMessage(NoticeKind, QString::fromStdString(problem));
+    windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(problem));
     return false;
 }
 
@@ -106,7 +100,7 @@ void TMainForm::buildToolBar() {
     QPalette palette = toolPanel_->palette();
     palette.setColor(QPalette::Window, colours::ToolBarMaroon);
     toolPanel_->setPalette(palette);
-    toolBox_ = new ToolBox(bmps[bmp::mainwin::Background], state_.background, toolPanel_);
+    toolBox_ = new ToolBox(bmps[bmp::mainwin::Background], preferences_.background, toolPanel_);
 
     namespace m = bmp::mainwin;
     addButton(ToolButton::NewGame, bmps, {m::NewGame, m::NewGameLit, m::NewGame, m::NewGameGrey}, {5, 6});
@@ -154,7 +148,7 @@ void TMainForm::addButton(ToolButton which, const BitmapList& list, ButtonFaces 
 
 ImageButton* TMainForm::button(ToolButton which) const { return buttons_.at(which); }
 
-int TMainForm::effectivePatternMode() const { return patternModeInForce(state_.patternMode); }
+int TMainForm::effectivePatternMode() const { return patternModeInForce(preferences_.patternMode); }
 
 void TMainForm::applyPatternMode() {
     box_->setSilhouetteShown(effectivePatternMode() == 0);
@@ -184,7 +178,7 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
     if (!firstActivation_) return;
     firstActivation_ = false;
-    if (state_.languageFlag == -1) windows_.chooseLanguage();
+    if (preferences_.language == Language::NotChosen) windows_.chooseLanguage();
     UpdateHints();
     applyPatternMode();
 }
@@ -202,7 +196,7 @@ void TMainForm::FormResize() {
     button(ToolButton::Info)->move(cw - 156, 6);
     button(ToolButton::Option)->move(cw - 208, 6);
     const int unit = std::max(1, std::min(cw / 123, (ch - th) / 83));
-    board_.setUnitSize(unit);
+    model_.setUnitSize(unit);
     // A new size repaints the board at the new unit.
     box_->setGeometry((cw - unit * 121) / 2, (ch - th - unit * 81) / 2 + th, unit * 121 + 1, unit * 81 + 1);
     update();
@@ -212,7 +206,7 @@ void TMainForm::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
     const QPixmap& sheet = resources_.mainBitmaps()[bmp::mainwin::Background];
-    const QRect source(0, backgroundInForce(state_.background) * tile, tile, tile);
+    const QRect source(0, backgroundInForce(preferences_.background) * tile, tile, tile);
     for (int i = 0; i <= width() / tile; ++i)
         for (int j = 0; j <= height() / tile; ++j) painter.drawPixmap(QPoint(i * tile, j * tile), sheet, source);
 
@@ -228,30 +222,28 @@ void TMainForm::paintEvent(QPaintEvent*) {
     frame(0, ToolBox::Height, width(), height());
 }
 
-void TMainForm::boxMouseDown(Qt::MouseButton button, int x, int y) {
-    const MouseButton which = button == Qt::RightButton ? MouseButton::Right
-                              : button == Qt::LeftButton ? MouseButton::Left
-                                                         : MouseButton::Middle;
-    board_.mouseDown(which, x, y);
-}
+void TMainForm::boxMouseDown(Qt::MouseButton button, int x, int y) { model_.mouseDown(mouseButtonOf(button), x, y); }
 
-void TMainForm::boxMouseMove(bool leftButtonHeld, int x, int y) { board_.mouseMove(leftButtonHeld, x, y); }
+void TMainForm::boxMouseMove(bool leftButtonHeld, int x, int y) { model_.mouseMove(leftButtonHeld, x, y); }
 
-void TMainForm::onBoardEvent(const BoardEvent& event) {
-    using Kind = BoardEvent::Kind;
-    switch (event.kind) {
-        case Kind::DrawTan: box_->drawTan(event.tan, event.at, event.fill); break;
-        case Kind::DrawSilhouette: box_->drawSilhouette(); break;
-        case Kind::ToggleOutline: box_->outlineToggled(event.tan, event.at); break;
-        case Kind::Sound: sound_.playSoundEffect(event.value); break;
-        case Kind::SolvedMessage: windows_.showStockMessage(SolvedKind); break;
-        case Kind::RepaintPattern: windows_.refreshPatternWindow(); break;
-        case Kind::CaptionChanged: UpdateCaption(); break;
-        case Kind::CursorChanged:
-            box_->setCursor(event.cursor == BoardCursor::Move   ? resources_.moveCursor()
-                            : event.cursor == BoardCursor::Turn ? resources_.turnCursor()
-                                                                : QCursor(Qt::PointingHandCursor));
-            break;
+// The cheer waits for the board to be painted green and the tune to start; the caption and the pattern
+// window's title change only once it is closed.
+void TMainForm::changed(const Change& change) {
+    box_->showChange(change);
+    for (SoundEffect effect : change.sounds()) sound_.playSoundEffect(effect);
+    if (change.cursor) {
+        const BoardCursor cursor = model_.board().cursor();
+        box_->setCursor(cursor == BoardCursor::Move   ? resources_.moveCursor()
+                        : cursor == BoardCursor::Turn ? resources_.turnCursor()
+                                                      : QCursor(Qt::PointingHandCursor));
+    }
+    if (change.position) button(ToolButton::Tip)->setEnabled(model_.board().tipEnabled());
+    if (change.solved) windows_.showStockMessage(MessageKind::Solved);
+    if (change.noneUnfinished)
+        windows_.showTextMessage(MessageKind::Notice, QString::fromUtf8(texts::allSolved(preferences_.language)));
+    if (change.position || change.progress) {
+        windows_.refreshPatternWindow();
+        UpdateCaption();
     }
 }
 
@@ -266,13 +258,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TMainForm::FormCloseQuery() { return windows_.showStockMessage(QuitKind) == Yes; }
+bool TMainForm::FormCloseQuery() { return windows_.showStockMessage(MessageKind::Quit) == DialogAnswer::Yes; }
 
 void TMainForm::FormClose() {
     help_.quit();
-    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
+    model_.saveCurrentGame(saveLoadDialogs_);
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    settings_.writeClose(state_, progress_.gameName,
+    settings_.writeClose(preferences_, model_.position(), model_.progress().gameName,
                          normal ? std::optional<QSize>(frameGeometry().size()) : std::nullopt);
     settings_.writePatternPosition(windows_.patternWindowPosition());
     settings_.writeMainWindowPlacement(saveGeometry());

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "model/Board.h"
-#include "model/Catalogue.h"
-#include "model/CommandTexts.h"
-#include "model/EditorTexts.h"
-#include "model/GameState.h"
 #include "GameWindows.h"
-#include "resources/ImageButton.h"
-#include "model/Progress.h"
 #include "SaveLoadDialogs.h"
-#include "model/SavedGames.h"
+#include "model/Change.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
+#include "resources/ImageButton.h"
+#include "texts/CommandTexts.h"
+#include "texts/EditorTexts.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -34,9 +32,8 @@ enum class EditorButton { Add, Save, Delete };
 
 /// What the main window works with; everything lives for the whole run and is owned by the caller.
 struct MainFormContext {
-    GameState& state;
-    Catalogue& catalogue;
-    Progress& progress;
+    Preferences& preferences;
+    GameModel& model;
     Settings& settings;
     GameWindows& windows;
     SoundEffects& sound;
@@ -46,19 +43,19 @@ struct MainFormContext {
 };
 
 /// The game's main window: the tool bar with every command, and the board on which the tans are laid.
-/// It turns button and mouse events into calls on the board model and paints what the model reports.
-class TMainForm : public QWidget, private BoardListener {
+/// Its handlers turn button and mouse events into commands of the game model; what each command
+/// changed comes back in one Change, which it shows: board, sounds, cursor, notices, pattern window,
+/// caption.
+class TMainForm : public QWidget, private ChangeListener {
     Q_OBJECT
 public:
     /// Reads the settings, loads the catalogue and the saved game, and sets up the current tangram.
-    /// `state.programFolder` must be set. When the catalogue cannot be used the player is told why and
-    /// started() is false; the window must then not be shown.
+    /// `preferences.programFolder` must be set. When the catalogue cannot be used the player is told
+    /// why and started() is false; the window must then not be shown.
     explicit TMainForm(const MainFormContext& context);
 
     bool started() const { return started_; }
-    const Board& board() const { return board_; }
     BoardBox* box() const { return box_; }
-    const SavedGames& savedGames() const { return savedGames_; }
     ImageButton* button(ToolButton which) const;
     QPushButton* editorButton(EditorButton which) const;
     /// Shows or hides the pattern window and the silhouette on the board for the pattern mode.
@@ -108,31 +105,24 @@ private:
     void boxMouseMove(bool leftButtonHeld, int x, int y);
     void Timer1Timer();
 
-    void onBoardEvent(const BoardEvent& event) override;
+    void changed(const Change& change) override;
     bool loadCatalogue();
     void buildToolBar();
     void addButton(ToolButton which, const BitmapList& list, ButtonFaces faces, QPoint at);
     void buildEditorButtons();
-    std::string dataFile() const;
     void tellEditOutcome(EditCommand command, EditOutcome outcome);
-    /// Sets up the current tangram and shows it: board, pattern window, caption.
-    void showCurrentTangram();
-    void unsolvedStep(bool forward);
     /// The pattern mode brought into 0..3, for the places that depend on it.
     int effectivePatternMode() const;
 
-    GameState& state_;
-    Catalogue& catalogue_;
-    Progress& progress_;
+    Preferences& preferences_;
+    GameModel& model_;
     Settings& settings_;
     GameWindows& windows_;
     SoundEffects& sound_;
     Music& music_;
     RulesHelp& help_;
     const TDlgResources& resources_;
-    SavedGames savedGames_;
     SaveLoadDialogs saveLoadDialogs_;
-    Board board_;
 
     bool started_ = false;
     bool firstActivation_ = true;

@@ -1,114 +1,61 @@
 // The tool-bar commands of the main window, its caption and its hints.
 #include "TMainForm.h"
 
-#include "BoardBox.h"
-#include "model/Captions.h"
-#include "resources/ImageButton.h"
-#include "model/Navigation.h"
-#include "help/RulesHelp.h"
-#include "model/Texts.h"
+#include "MouseButtons.h"
 #include "ToolBox.h"
+#include "help/HelpContexts.h"
+#include "help/RulesHelp.h"
+#include "resources/ImageButton.h"
+#include "texts/Captions.h"
 
 namespace pivo {
-namespace {
-
-constexpr int NoticeKind = 10;
-constexpr int GiveUpKind = 4;
-constexpr int Yes = 6;
-constexpr int GermanRules = 1;
-constexpr int EnglishRules = 2;
-
-}  // namespace
 
 void TMainForm::UpdateCaption() {
-    GameState shown = state_;
-    shown.patternMode = effectivePatternMode();
-    setWindowTitle(QString::fromStdString(windowCaption(shown, catalogue_, progress_)));
+    setWindowTitle(QString::fromStdString(
+        windowCaption(preferences_, model_.catalogue(), model_.progress(), model_.position())));
 }
 
 void TMainForm::UpdateHints() {
     for (ToolButton which : HintedButtons)
-        button(which)->setHint(QString::fromUtf8(texts::buttonHint(state_.languageFlag, which)));
+        button(which)->setHint(QString::fromUtf8(texts::buttonHint(preferences_.language, which)));
     UpdateCaption();
 }
 
-void TMainForm::showCurrentTangram() {
-    board_.setUpTangram(state_.currentTangram);
-    button(ToolButton::Tip)->setEnabled(board_.tipEnabled());
-    box_->repaintBoard();
-    windows_.refreshPatternWindow();
-    UpdateCaption();
-}
+void TMainForm::UpBtnClick() { model_.next(); }
 
-void TMainForm::UpBtnClick() {
-    state_.currentTangram = nextInCategory(catalogue_, state_.currentTangram, state_.currentCategory);
-    showCurrentTangram();
-}
+void TMainForm::DnBtnClick() { model_.previous(); }
 
-void TMainForm::DnBtnClick() {
-    state_.currentTangram = previousInCategory(catalogue_, state_.currentTangram, state_.currentCategory);
-    showCurrentTangram();
-}
+void TMainForm::UnsolvedUpBtnClick() { model_.nextUnsolved(); }
 
-void TMainForm::unsolvedStep(bool forward) {
-    const int current = state_.currentTangram;
-    const int category = state_.currentCategory;
-    const std::optional<int> found = forward ? nextUnfinished(catalogue_, progress_, current, category)
-                                             : previousUnfinished(catalogue_, progress_, current, category);
-    if (!found) {
-        windows_.showTextMessage(NoticeKind, QString::fromUtf8(texts::allSolved(state_.languageFlag)));
-        UpdateCaption();
-        return;
-    }
-    state_.currentTangram = *found;
-    showCurrentTangram();
-}
-
-void TMainForm::UnsolvedUpBtnClick() { unsolvedStep(true); }
-
-void TMainForm::UnsolvedDnBtnClick() { unsolvedStep(false); }
+void TMainForm::UnsolvedDnBtnClick() { model_.previousUnsolved(); }
 
 void TMainForm::CategoryBtnMouseDown(Qt::MouseButton button) {
-    const CategoryStep step = button == Qt::LeftButton    ? CategoryStep::Next
-                              : button == Qt::RightButton ? CategoryStep::Previous
-                                                          : CategoryStep::Keep;
-    state_.currentCategory = steppedCategory(state_.currentCategory, step);
-    state_.currentTangram = catalogue_.firstOfCategory(state_.currentCategory);
-    showCurrentTangram();
+    model_.stepCategory(categoryStepFor(mouseButtonOf(button)));
 }
 
 void TMainForm::NewgameBtnClick() {
-    if (windows_.showStockMessage(GiveUpKind) != Yes) return;
-    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
-    progress_.resetForNewGame(catalogue_.tangramCount());
-    showCurrentTangram();
+    if (windows_.showStockMessage(MessageKind::GiveUp) != DialogAnswer::Yes) return;
+    model_.newGame(saveLoadDialogs_);
 }
 
 void TMainForm::LoadBtnClick() {
-    savedGames_.saveCurrentGame(progress_, state_.languageFlag, saveLoadDialogs_);
-    std::string name = progress_.gameName;
+    model_.saveCurrentGame(saveLoadDialogs_);
+    std::string name = model_.progress().gameName;
     if (!windows_.pickGame(name)) return;
-    progress_.gameName = name;
-    if (!savedGames_.loadGame(name, progress_, state_.languageFlag, saveLoadDialogs_)) {
-        // The failed load forgot the name; the caption must not go on naming it.
-        UpdateCaption();
-        return;
-    }
-    showCurrentTangram();
+    model_.load(name, saveLoadDialogs_);
 }
 
 void TMainForm::StatBtnClick() { windows_.showStatistics(); }
 
-// The pattern window's title tells the tangram's state, which the seventh tip changes.
-void TMainForm::TipBtnClick() {
-    board_.takeTip();
-    windows_.refreshPatternWindow();
-}
+void TMainForm::TipBtnClick() { model_.tip(); }
 
-// A category changed inside the dialog is set up on the board at once, and the caption follows it,
-// so that it never names a tangram the board does not show, even when the dialog is cancelled.
+// The selection dialog's category button and list act at once, while the dialog stays open, so that
+// the board and the caption never name a tangram the dialog does not show, even when it is cancelled.
 void TMainForm::SelectBtnClick() {
-    if (windows_.selectTangram([this] { showCurrentTangram(); })) showCurrentTangram();
+    const std::optional<int> picked =
+        windows_.selectTangram({[this](Qt::MouseButton button) { CategoryBtnMouseDown(button); },
+                                [this](int category) { model_.chooseCategory(category); }});
+    if (picked) model_.select(*picked);
 }
 
 void TMainForm::OptionBtnClick() {
@@ -127,7 +74,7 @@ void TMainForm::OptionBtnClick() {
 
 void TMainForm::InfoBtnClick() { windows_.showAbout(); }
 
-void TMainForm::RulesBtnClick() { help_.open(texts::german(state_.languageFlag) ? GermanRules : EnglishRules); }
+void TMainForm::RulesBtnClick() { help_.open(help::rulesContext(preferences_.language)); }
 
 void TMainForm::ExitBtnClick() { close(); }
 

@@ -2,16 +2,11 @@
 // when the command was refused or pivo.dat could not be written.
 #include "TMainForm.h"
 
-#include "model/EditorTexts.h"
+#include "texts/EditorTexts.h"
 #include "model/PatternEditor.h"
 #include "ToolBox.h"
 
 namespace pivo {
-namespace {
-
-constexpr int NoticeKind = 10;
-
-}  // namespace
 
 // Plain push buttons with fixed captions and no hints: only the catalogue's author ever sees them.
 // They take no keyboard focus, so a stray Space cannot add or delete a second time, with no undo.
@@ -34,27 +29,15 @@ QPushButton* TMainForm::editorButton(EditorButton which) const {
     return editorButtons_.at(static_cast<std::size_t>(which));
 }
 
-std::string TMainForm::dataFile() const { return state_.programFolder + "pivo.dat"; }
-
 void TMainForm::tellEditOutcome(EditCommand command, EditOutcome outcome) {
-    const std::string notice = texts::editorNotice(state_.languageFlag, command, outcome, state_.currentCategory);
-    if (!notice.empty()) windows_.showTextMessage(NoticeKind, QString::fromStdString(notice));
+    const std::string notice = texts::editorNotice(preferences_.language, command, outcome, model_.category());
+    if (!notice.empty()) windows_.showTextMessage(MessageKind::Notice, QString::fromStdString(notice));
 }
 
-// The board is deliberately left as it is: it goes on showing the figure that moved up, and the
-// caption goes on naming it, until the author moves on.
-void TMainForm::AddBtnClick() {
-    tellEditOutcome(EditCommand::Add, addPattern(catalogue_, dataFile(), state_.currentTangram,
-                                                 state_.currentCategory, board_.tans()));
-}
+void TMainForm::AddBtnClick() { tellEditOutcome(EditCommand::Add, model_.addPattern()); }
 
-void TMainForm::SaveBtnClick() { tellEditOutcome(EditCommand::Save, saveCentred(catalogue_, dataFile())); }
+void TMainForm::SaveBtnClick() { tellEditOutcome(EditCommand::Save, model_.saveCentred()); }
 
-void TMainForm::Del_BtnClick() {
-    const EditOutcome outcome =
-        deleteCurrentPattern(catalogue_, dataFile(), state_.currentTangram, state_.currentCategory);
-    if (outcome != EditOutcome::OnlyOfCategory) showCurrentTangram();
-    tellEditOutcome(EditCommand::Delete, outcome);
-}
+void TMainForm::Del_BtnClick() { tellEditOutcome(EditCommand::Delete, model_.deletePattern()); }
 
 }  // namespace pivo

@@ -2,10 +2,10 @@
 
 namespace pivo {
 
-EffectPlayer::EffectPlayer(const GameState& state, ClipDeck& clips) : state_(state), clips_(clips) {}
+EffectPlayer::EffectPlayer(const Preferences& preferences, ClipDeck& clips) : preferences_(preferences), clips_(clips) {}
 
 void EffectPlayer::playSoundEffect(int effect) {
-    if (!state_.sound) return;
+    if (!preferences_.sound) return;
     if (last_ >= 0) clips_.silence(last_);
     last_ = -1;
     if (effect < 1 || effect > ClipDeck::ClipCount) return;

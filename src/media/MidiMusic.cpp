@@ -6,15 +6,15 @@
 
 namespace pivo {
 
-MidiMusic::MidiMusic(GameState& state, std::string soundFont, std::vector<FluidSynthPlayer::Setting> settings)
-    : state_(state),
+MidiMusic::MidiMusic(Preferences& preferences, std::string soundFont, std::vector<FluidSynthPlayer::Setting> settings)
+    : preferences_(preferences),
       player_(std::move(soundFont), std::move(settings)),
-      cycle_(state, player_, listMidiFiles),
+      cycle_(preferences, player_, listMidiFiles),
       firstFrame_([this] { cycle_.playAtStartup(); }) {}
 
 void MidiMusic::startMusicAtStartup() {
     cycle_.findMusic();
-    if (state_.music && cycle_.musicAvailable()) firstFrame_.arm();
+    if (preferences_.music && cycle_.musicAvailable()) firstFrame_.arm();
 }
 
 void MidiMusic::musicKeepAlive() {

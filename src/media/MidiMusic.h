@@ -2,7 +2,7 @@
 
 #include "FirstFrameWatch.h"
 #include "FluidSynthPlayer.h"
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "Music.h"
 #include "MusicCycle.h"
 
@@ -12,16 +12,16 @@
 namespace pivo {
 
 /// The game's background music: the MIDI files of the program folder through FluidSynth, and the
-/// sound and music switches behind the options dialog's buttons. The switches are `state.sound` and
-/// `state.music`. The synthesiser starts only after the first frame is on the screen, and only when
+/// sound and music switches behind the options dialog's buttons. The switches are `preferences.sound` and
+/// `preferences.music`. The synthesiser starts only after the first frame is on the screen, and only when
 /// music is on and a piece exists; without a SoundFont or audio output the game is silent and says
 /// nothing.
 class MidiMusic : public Music {
 public:
-    /// `state.programFolder` must be set before startMusicAtStartup(); `soundFont` is the instrument
+    /// `preferences.programFolder` must be set before startMusicAtStartup(); `soundFont` is the instrument
     /// file, empty for FluidSynth's choice or the small Debian one; `settings` go to FluidSynth (for
     /// example another audio driver). Nothing of FluidSynth is loaded here.
-    explicit MidiMusic(GameState& state, std::string soundFont = {},
+    explicit MidiMusic(Preferences& preferences, std::string soundFont = {},
                        std::vector<FluidSynthPlayer::Setting> settings = {});
 
     void startMusicAtStartup() override;
@@ -29,14 +29,14 @@ public:
 
     void toggleMusic() override { cycle_.toggleMusic(); }
     /// Plays nothing and cuts nothing off.
-    void toggleSound() override { state_.sound = !state_.sound; }
+    void toggleSound() override { preferences_.sound = !preferences_.sound; }
     bool musicAvailable() const override { return cycle_.musicAvailable(); }
     std::string currentMusicName() const override { return cycle_.currentName(); }
     /// A piece is sounding right now (it may have ended since the last tick).
     bool musicPlaying() const { return player_.isPlaying(); }
 
 private:
-    GameState& state_;
+    Preferences& preferences_;
     FluidSynthPlayer player_;
     MusicCycle cycle_;
     FirstFrameWatch firstFrame_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "MidiPlayer.h"
 
 #include <functional>
@@ -11,13 +11,13 @@ namespace pivo {
 
 /// The rules of the background music, without any audio: which piece of the program folder plays,
 /// the music button's cycle off, next piece, off, next piece…, and the once-a-second restart.
-/// The music switch is `state.music`; the pieces are the `*.mid` files of `state.programFolder`.
+/// The music switch is `preferences.music`; the pieces are the `*.mid` files of `preferences.programFolder`.
 class MusicCycle {
 public:
     /// Lists the names of the MIDI files in a folder, in listing order.
     using Lister = std::function<std::vector<std::string>(const std::string& folder)>;
 
-    MusicCycle(GameState& state, MidiPlayer& player, Lister lister);
+    MusicCycle(Preferences& preferences, MidiPlayer& player, Lister lister);
 
     /// Looks for the pieces and stands on the first; plays nothing yet.
     void findMusic();
@@ -39,7 +39,7 @@ private:
     /// Opens the current piece and starts it; on refusal nothing is open.
     void openAndPlay();
 
-    GameState& state_;
+    Preferences& preferences_;
     MidiPlayer& player_;
     Lister lister_;
     std::vector<std::string> names_;

@@ -10,10 +10,4 @@ public:
     virtual void playSoundEffect(int effect) = 0;
 };
 
-/// Plays nothing: the game's stand-in until the sound clips exist.
-class SilentSoundEffects : public SoundEffects {
-public:
-    void playSoundEffect(int) override {}
-};
-
 }  // namespace pivo

@@ -51,12 +51,11 @@ GrabZone hitTest(int tan, TanPlacement at, int unit, int X, int Y) {
     return d >= turnRadiusOf(shapeOf(tan)) * unit ? GrabZone::Turn : GrabZone::Move;
 }
 
-Board::Board(const Catalogue& catalogue, Progress& progress, BoardListener& listener)
-    : catalogue_(catalogue), progress_(progress), listener_(listener) {}
+Board::Board(const Catalogue& catalogue, Progress& progress) : catalogue_(catalogue), progress_(progress) {}
 
 void Board::setUnitSize(int unitSize) { unitSize_ = std::max(1, unitSize); }
 
-void Board::setUpTangram(int n) {
+Change Board::setUpTangram(int n) {
     tangram_ = n;
     const bool playable = catalogue_.isPlayable(n);
     pattern_ = playable ? std::optional<Placement>(catalogue_.entry(n).placement) : std::nullopt;
@@ -77,6 +76,10 @@ void Board::setUpTangram(int n) {
     lifted_ = 0;
     playState_ = PlayState::Playing;
     tipEnabled_ = pattern_ && !status.finished();
+    Change change;
+    change.tans = Change::AllTans;
+    change.outline = change.playState = change.silhouette = true;
+    return change;
 }
 
 TanFill Board::lyingFill() const {
@@ -87,21 +90,6 @@ TanFill Board::lyingFill() const {
     }
     return TanFill::Black;
 }
-
-void Board::drawTan(int tan, TanFill fill) {
-    notify({.kind = BoardEvent::Kind::DrawTan, .tan = tan, .at = tans_[tan - 1], .fill = fill});
-}
-
-void Board::drawLyingTans() {
-    for (int tan = 1; tan <= TanCount; ++tan)
-        if (tan != lifted_) drawTan(tan, lyingFill());
-}
-
-void Board::toggleOutline() {
-    notify({.kind = BoardEvent::Kind::ToggleOutline, .tan = lifted_, .at = liftedPlacement()});
-}
-
-void Board::sound(int effect) { notify({.kind = BoardEvent::Kind::Sound, .value = effect}); }
 
 int Board::turnStepAt(int X, int Y) const {
     const TanPlacement& at = tans_[lifted_ - 1];
@@ -118,67 +106,61 @@ void Board::grab(int X, int Y) {
         turnAnchor_ = turnStepAt(X, Y) + at.orientation;
 }
 
-void Board::putDown() {
+void Board::putDown(Change& change) {
     if (!tansGrid_.fits(lifted_, liftedPlacement())) {
-        sound(RefusedSound);
+        change.addSound(RefusedSound);
         return;
     }
-    sound(PutDownSound);
+    change.addSound(PutDownSound);
     tansGrid_.addTan(lifted_, liftedPlacement());
-    drawTan(lifted_, TanFill::Black);
+    change.addTan(lifted_);
+    change.outline = true;
     lifted_ = 0;
-    if (playState_ == PlayState::Playing) checkSolved();
+    if (playState_ == PlayState::Playing) solveIfMatching(change);
 }
 
-void Board::pickUp(int X, int Y) {
+void Board::pickUp(int X, int Y, Change& change) {
     int found = 0;
     for (int tan = 1; tan <= TanCount; ++tan)
         if (hitTest(tan, tans_[tan - 1], unitSize_, X, Y) != GrabZone::Outside) found = tan;
     if (found == 0) return;
     lifted_ = found;
-    sound(PickUpSound);
+    change.addSound(PickUpSound);
     tansGrid_.removeTan(lifted_, liftedPlacement());
-    drawTan(lifted_, TanFill::Silver);
-    notify({.kind = BoardEvent::Kind::DrawSilhouette});
-    drawLyingTans();
-    toggleOutline();
+    change.addTan(lifted_);
+    change.outline = true;
     grab(X, Y);
 }
 
-void Board::mouseDown(MouseButton button, int X, int Y) {
-    if (playState_ != PlayState::Playing) return;
+Change Board::mouseDown(MouseButton button, int X, int Y) {
+    Change change;
+    if (playState_ != PlayState::Playing) return change;
     if (button == MouseButton::Right) {
-        if (lifted_ != 7) return;
+        if (lifted_ != 7) return change;
         const int mirrored = mirroredOrientation(liftedPlacement().orientation);
-        if (fitsBoard(lifted_, liftedPlacement().x, liftedPlacement().y, mirrored)) turnTo(mirrored);
-        return;
+        if (fitsBoard(lifted_, liftedPlacement().x, liftedPlacement().y, mirrored)) turnTo(mirrored, change);
+        return change;
     }
     const int cx = X / unitSize_;
     const int cy = Y / unitSize_;
     dragOffset_ = Point{0, 0};
-    if (cx < 0 || cx > MaxX || cy < 0 || cy > MaxY) return;
+    if (cx < 0 || cx > MaxX || cy < 0 || cy > MaxY) return change;
     if (lifted_ != 0) {
         grab(X, Y);
-        if (grabZone_ == GrabZone::Outside) putDown();
+        if (grabZone_ == GrabZone::Outside) putDown(change);
     }
-    if (playState_ == PlayState::Playing && lifted_ == 0) pickUp(X, Y);
+    if (playState_ == PlayState::Playing && lifted_ == 0) pickUp(X, Y, change);
+    return change;
 }
 
-void Board::moveTo(int x, int y) {
-    toggleOutline();
-    liftedPlacement().x = static_cast<std::uint8_t>(x);
-    liftedPlacement().y = static_cast<std::uint8_t>(y);
-    toggleOutline();
-}
-
-void Board::turnTo(int orientation) {
-    toggleOutline();
+void Board::turnTo(int orientation, Change& change) {
     liftedPlacement().orientation = static_cast<std::uint8_t>(orientation);
-    toggleOutline();
+    change.outline = true;
 }
 
-void Board::mouseMove(bool leftButtonHeld, int X, int Y) {
-    if (lifted_ == 0) return;
+Change Board::mouseMove(bool leftButtonHeld, int X, int Y) {
+    Change change;
+    if (lifted_ == 0) return change;
     const TanPlacement at = liftedPlacement();
     const GrabZone over = hitTest(lifted_, at, unitSize_, X, Y);
     const BoardCursor cursor = over == GrabZone::Move   ? BoardCursor::Move
@@ -186,15 +168,17 @@ void Board::mouseMove(bool leftButtonHeld, int X, int Y) {
                                                         : BoardCursor::HandPoint;
     if (cursor != cursor_) {
         cursor_ = cursor;
-        notify({.kind = BoardEvent::Kind::CursorChanged, .cursor = cursor});
+        change.cursor = true;
     }
-    if (!leftButtonHeld) return;
+    if (!leftButtonHeld) return change;
     if (grabZone_ == GrabZone::Move) {
         const int x = X / unitSize_ + dragOffset_.x;
         const int y = Y / unitSize_ + dragOffset_.y;
         if (fitsBoard(lifted_, x, y, at.orientation) && (x != at.x || y != at.y)) {
-            sound(MoveSound);
-            moveTo(x, y);
+            change.addSound(MoveSound);
+            liftedPlacement().x = static_cast<std::uint8_t>(x);
+            liftedPlacement().y = static_cast<std::uint8_t>(y);
+            change.outline = true;
         }
     } else if (grabZone_ == GrabZone::Turn) {
         const int mirror = at.orientation / 16;
@@ -202,49 +186,58 @@ void Board::mouseMove(bool leftButtonHeld, int X, int Y) {
         while (o < 0) o += 16;
         o = o % 16 + 16 * mirror;
         if (fitsBoard(lifted_, at.x, at.y, o) && o != at.orientation) {
-            sound(TurnSound);
-            turnTo(o);
+            change.addSound(TurnSound);
+            turnTo(o, change);
         }
     }
+    return change;
 }
 
-void Board::takeTip() {
-    if (playState_ != PlayState::Playing || !tipEnabled_ || !pattern_) return;
+Change Board::takeTip() {
+    Change change;
+    if (playState_ != PlayState::Playing || !tipEnabled_ || !pattern_) return change;
     for (int tan = 1; tan <= TanCount; ++tan)
         if (tan != lifted_) tansGrid_.removeTan(tan, tans_[tan - 1]);
+    change.outline = lifted_ != 0;
     lifted_ = 0;
-    for (int tan = 1; tan <= TanCount; ++tan) drawTan(tan, TanFill::Silver);
     tans_ = startPlacement();
     tansGrid_.addPlacement(tans_);
 
     const int level = std::min(progress_.status(tangram_).tipLevel() + 1, MaxTipLevel);
     progress_.setStatus(tangram_, static_cast<std::uint8_t>(level == MaxTipLevel ? level + FinishedFlag : level));
-    if (level == MaxTipLevel) playState_ = PlayState::GivenUp;
+    if (level == MaxTipLevel) {
+        playState_ = PlayState::GivenUp;
+        change.playState = true;
+    }
     for (int tan = 1; tan <= level; ++tan) {
         tansGrid_.removeTan(tan, tans_[tan - 1]);
         tans_[tan - 1] = (*pattern_)[tan - 1];
         tansGrid_.addTan(tan, tans_[tan - 1]);
     }
-    notify({.kind = BoardEvent::Kind::DrawSilhouette});
-    drawLyingTans();
+    change.tans = Change::AllTans;
     progress_.gameModified = true;
-    notify({.kind = BoardEvent::Kind::CaptionChanged});
+    change.progress = true;
+    return change;
 }
 
-bool Board::checkSolved() {
-    if (!matchesSilhouette(tansGrid_, silhouetteGrid_, silhouetteFirst_)) return false;
+void Board::solveIfMatching(Change& change) {
+    if (!matchesSilhouette(tansGrid_, silhouetteGrid_, silhouetteFirst_)) return;
     playState_ = PlayState::Solved;
-    drawLyingTans();
+    change.playState = true;
     const TangramStatus status = progress_.status(tangram_);
     if (!status.finished()) {
         progress_.setStatus(tangram_, static_cast<std::uint8_t>(status.value | FinishedFlag));
         progress_.gameModified = true;
     }
-    sound(SolvedSound);
-    notify({.kind = BoardEvent::Kind::SolvedMessage});
-    notify({.kind = BoardEvent::Kind::RepaintPattern});
-    notify({.kind = BoardEvent::Kind::CaptionChanged});
-    return true;
+    change.addSound(SolvedSound);
+    change.solved = true;
+    change.progress = true;
+}
+
+Change Board::checkSolved() {
+    Change change;
+    solveIfMatching(change);
+    return change;
 }
 
 }  // namespace pivo

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "BoardEvent.h"
 #include "Catalogue.h"
+#include "Change.h"
 #include "CoverageGrid.h"
+#include "MouseButton.h"
 #include "Progress.h"
 #include "Tans.h"
 
@@ -16,8 +17,6 @@ enum class PlayState : std::uint8_t { Playing = 0, Solved = 1, GivenUp = 2 };
 /// Where on a lifted tan the mouse went down: beside it, in its middle (moves), near its corners (turns).
 enum class GrabZone : std::uint8_t { Outside = 0, Move = 1, Turn = 2 };
 
-enum class MouseButton { Left, Middle, Right };
-
 /// Angle of the pixel offset (dx to the right, dy downwards) counter-clockwise from the right, in [0, 2*pi).
 double mouseAngle(int dx, int dy);
 /// The integer nearest to v, halves going to the even neighbour.
@@ -27,36 +26,34 @@ GrabZone hitTest(int tan, TanPlacement at, int unit, int X, int Y);
 
 /// The play area and its rules: the tans lying and lifted, the silhouette of the current tangram,
 /// and what mouse presses, drags, tips and the solution check do to them. Coordinates are board
-/// pixels; what is to be painted or heard goes to the listener, the board itself never draws.
+/// pixels. Each command returns what it changed and which sounds and notices are due; the board
+/// itself never draws.
 class Board {
 public:
-    Board(const Catalogue& catalogue, Progress& progress, BoardListener& listener);
+    Board(const Catalogue& catalogue, Progress& progress);
 
     /// Pixels per board unit; at least 1.
     void setUnitSize(int unitSize);
     /// Prepares catalogue entry n: silhouette, tans on their start places, tips taken shown again.
-    void setUpTangram(int n);
+    Change setUpTangram(int n);
 
-    void mouseDown(MouseButton button, int X, int Y);
-    void mouseMove(bool leftButtonHeld, int X, int Y);
+    Change mouseDown(MouseButton button, int X, int Y);
+    Change mouseMove(bool leftButtonHeld, int X, int Y);
     /// Lays one more tan of the solution; the seventh tip gives the tangram up.
-    void takeTip();
-    /// Compares the laid figure with the silhouette; on a match the tangram is solved. True when solved.
-    bool checkSolved();
+    Change takeTip();
+    /// Compares the laid figure with the silhouette; on a match the tangram is solved (`solved` is set).
+    Change checkSolved();
 
     int unitSize() const { return unitSize_; }
     int currentTangram() const { return tangram_; }
     const CoverageGrid& tansGrid() const { return tansGrid_; }
-    const CoverageGrid& silhouetteGrid() const { return silhouetteGrid_; }
     /// The live tans, lying or lifted.
     const Placement& tans() const { return tans_; }
     /// The current tangram's solution, or none when its record cannot be used.
     const std::optional<Placement>& pattern() const { return pattern_; }
-    Point silhouetteFirstCell() const { return silhouetteFirst_; }
     /// 0 when none, else the tan held by the mouse; it is not in the tans grid.
     int liftedTan() const { return lifted_; }
     GrabZone grabZone() const { return grabZone_; }
-    Point dragOffset() const { return dragOffset_; }
     int turnAnchor() const { return turnAnchor_; }
     PlayState playState() const { return playState_; }
     bool tipEnabled() const { return tipEnabled_; }
@@ -65,22 +62,16 @@ public:
     TanFill lyingFill() const;
 
 private:
-    void notify(BoardEvent event) { listener_.onBoardEvent(event); }
-    void drawTan(int tan, TanFill fill);
-    void drawLyingTans();
-    void toggleOutline();
-    void sound(int effect);
     void grab(int X, int Y);
-    void putDown();
-    void pickUp(int X, int Y);
-    void moveTo(int x, int y);
-    void turnTo(int orientation);
+    void putDown(Change& change);
+    void pickUp(int X, int Y, Change& change);
+    void turnTo(int orientation, Change& change);
+    void solveIfMatching(Change& change);
     int turnStepAt(int X, int Y) const;
     TanPlacement& liftedPlacement() { return tans_[lifted_ - 1]; }
 
     const Catalogue& catalogue_;
     Progress& progress_;
-    BoardListener& listener_;
 
     int unitSize_ = 1;
     int tangram_ = 0;

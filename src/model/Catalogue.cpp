@@ -46,8 +46,8 @@ Placement centredPlacement(const Placement& placement) {
     return centred;
 }
 
-std::string_view categoryName(int languageFlag, int category) {
-    return CategoryNames[languageFlag == 1 ? 1 : 0].at(category);
+std::string_view categoryName(Language language, int category) {
+    return CategoryNames[language == Language::German ? 1 : 0].at(category);
 }
 
 int Catalogue::firstOfCategory(int category) const {
@@ -81,18 +81,21 @@ void Catalogue::loadRecords(std::span<const std::uint8_t> bytes) {
             e.number = 0;
         }
     }
+    unread_.assign(bytes.begin() + static_cast<std::ptrdiff_t>(records * RecordSize), bytes.end());
+    whole_ = true;
 }
 
 bool Catalogue::load(const std::string& path) {
-    const auto bytes = readFile(path, std::size_t{MaxTangrams} * RecordSize);
-    if (!bytes) return false;
-    loadRecords(*bytes);
+    const auto file = readFileHead(path, MaxDataFileSize);
+    if (!file) return false;
+    loadRecords(file->bytes);
+    whole_ = file->size <= MaxDataFileSize;
     return true;
 }
 
 std::vector<std::uint8_t> Catalogue::records(bool centred) const {
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(count_) * RecordSize);
+    bytes.reserve(static_cast<std::size_t>(count_) * RecordSize + unread_.size());
     for (int i = 1; i <= count_; ++i) {
         const CatalogueEntry& e = entry(i);
         const Placement placement =
@@ -104,11 +107,12 @@ std::vector<std::uint8_t> Catalogue::records(bool centred) const {
             bytes.push_back(at.orientation);
         }
     }
+    bytes.insert(bytes.end(), unread_.begin(), unread_.end());
     return bytes;
 }
 
 bool Catalogue::write(const std::string& path, bool centred) const {
-    return replaceFileAtomically(path, records(centred));
+    return whole_ && replaceFileAtomically(path, records(centred));
 }
 
 bool Catalogue::insertPattern(int p, int category, const Placement& placement) {

@@ -8,12 +8,26 @@
 
 namespace pivo {
 
-/// The content of a file up to `limit` bytes, or nothing when it cannot be opened or read.
+/// The first bytes of a file and how long the whole file is.
+struct FileHead {
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t size = 0;
+};
+
+/// Up to `limit` bytes of a regular file, or nothing when it cannot be opened or read. Anything but a
+/// regular file (a named pipe, a device, a folder) counts as unreadable: it is opened without waiting
+/// and never read, so it can neither hang the caller nor feed it without end.
+std::optional<FileHead> readFileHead(const std::string& path, std::size_t limit);
+
+/// The bytes of readFileHead alone.
 std::optional<std::vector<std::uint8_t>> readFile(const std::string& path, std::size_t limit);
 
 /// Writes a file so that readers see either the old content or the whole new one: the bytes go to a
-/// temporary file beside it, which then replaces the original. False, leaving the original as it
-/// was, when any step fails.
+/// temporary file beside it, which then replaces the original and takes over its permission bits.
+/// The temporary file is always made new under a short hidden name of its own, never through a link,
+/// so a planted link or a leftover of a killed write can neither redirect nor block the write, and
+/// every name the file system accepts for the file itself can be written. False, leaving the
+/// original as it was, when any step fails.
 bool replaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace pivo

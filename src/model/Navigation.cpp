@@ -48,6 +48,15 @@ std::optional<int> previousUnfinished(const Catalogue& catalogue, const Progress
     return search(catalogue, current, catalogue.tangramCount() - 1, stepDown, unfinished);
 }
 
+CategoryStep categoryStepFor(MouseButton button) {
+    switch (button) {
+        case MouseButton::Left: return CategoryStep::Next;
+        case MouseButton::Right: return CategoryStep::Previous;
+        case MouseButton::Middle: return CategoryStep::Keep;
+    }
+    return CategoryStep::Keep;
+}
+
 int steppedCategory(int category, CategoryStep step) {
     switch (step) {
         case CategoryStep::Next: return (category + 1) % CategoryTotal;

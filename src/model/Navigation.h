@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "MouseButton.h"
 #include "Progress.h"
 
 #include <optional>
@@ -21,8 +22,17 @@ std::optional<int> nextUnfinished(const Catalogue& catalogue, const Progress& pr
 std::optional<int> previousUnfinished(const Catalogue& catalogue, const Progress& progress, int current,
                                       int category);
 
-/// The category button: the left button steps forward, the right one back, any other keeps it.
+/// Where the player is: a category, and the catalogue index of one of its tangrams.
+struct Position {
+    int category = 0;
+    int tangram = 1;
+
+    friend bool operator==(const Position&, const Position&) = default;
+};
+
 enum class CategoryStep { Next, Previous, Keep };
+/// The category button: the left button steps forward, the right one back, any other keeps it.
+CategoryStep categoryStepFor(MouseButton button);
 int steppedCategory(int category, CategoryStep step);
 
 /// Brings a stored category and tangram into the catalogue: the category into 0..7, the tangram into

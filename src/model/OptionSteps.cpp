@@ -13,7 +13,9 @@ int wrapped(int value, int count) { return ((value % count) + count) % count; }
 
 }  // namespace
 
-int nextLanguage(int languageFlag) { return wrapped(languageFlag + 1, Languages); }
+Language nextLanguage(Language language) {
+    return static_cast<Language>(wrapped(static_cast<int>(language) + 1, Languages));
+}
 
 int nextBackground(int background) { return (backgroundInForce(background) + 1) % BackgroundStyles; }
 

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "Language.h"
+
 namespace pivo {
 
 /// What one press of an options button makes of a setting. A stored value outside its range is
 /// first read the way the game uses it (a background wraps round, a pattern mode is clamped), so
 /// the press always lands in range.
 
-/// 0 English and 1 German alternate; -1 (not chosen yet) becomes English.
-int nextLanguage(int languageFlag);
+/// English and German alternate; not chosen yet becomes English, and so does any other stored value
+/// that is odd, while an even one becomes German.
+Language nextLanguage(Language language);
 int nextBackground(int background);
 int nextPatternMode(int patternMode);
 

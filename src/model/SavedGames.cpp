@@ -1,7 +1,6 @@
 #include "SavedGames.h"
 
 #include "FileIo.h"
-#include "Texts.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -43,6 +42,9 @@ std::vector<std::string> SavedGames::list() const {
     for (fs::directory_iterator it(folder(), error), end; !error && it != end; it.increment(error)) {
         const std::string file = it->path().filename().string();
         if (file.size() <= Extension.size() || !file.ends_with(Extension)) continue;
+        // A pipe or a device under a game's name can never be loaded, so it is not offered.
+        std::error_code kind;
+        if (!it->is_regular_file(kind)) continue;
         // A file dropped into the folder by hand may carry a name the game could never load.
         std::string name = file.substr(0, file.size() - Extension.size());
         if (isValidGameName(name)) names.push_back(std::move(name));
@@ -56,31 +58,28 @@ bool SavedGames::createFolder() const {
     return !error;
 }
 
-void SavedGames::saveCurrentGame(Progress& progress, int languageFlag, GameDialogs& dialogs) const {
+void SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const {
     if (!progress.gameModified) return;
     std::string name = progress.gameName;
     const bool accepted = dialogs.askGameName(name);
     if (accepted) progress.gameName = name;
     if (!accepted || progress.gameName.empty()) {
         progress.gameModified = false;
-        dialogs.updateCaption();
         return;
     }
     const std::string& gameName = progress.gameName;
-    if (exists(gameName) && !dialogs.askYesNo(texts::overwriteQuestion(languageFlag, gameName))) return;
+    if (exists(gameName) && !dialogs.askOverwrite(gameName)) return;
     if (!isValidGameName(gameName) || !replaceFileAtomically(pathOf(gameName), progress.bytes())) {
-        dialogs.tell(texts::saveError(languageFlag, gameName));
+        dialogs.tellSaveFailed(gameName);
         return;
     }
     progress.gameModified = false;
-    dialogs.updateCaption();
 }
 
-bool SavedGames::loadGame(const std::string& name, Progress& progress, int languageFlag,
-                          GameDialogs& dialogs) const {
+bool SavedGames::loadGame(const std::string& name, Progress& progress, GameDialogs& dialogs) const {
     const auto bytes = isValidGameName(name) ? readFile(pathOf(name), StatusTableSize) : std::nullopt;
     if (!bytes) {
-        dialogs.tell(texts::loadError(languageFlag, name));
+        dialogs.tellLoadFailed(name);
         progress.gameName.clear();
         return false;
     }
@@ -89,11 +88,11 @@ bool SavedGames::loadGame(const std::string& name, Progress& progress, int langu
     return true;
 }
 
-void SavedGames::reopen(Progress& progress, int languageFlag, GameDialogs& dialogs) const {
+void SavedGames::reopen(Progress& progress, GameDialogs& dialogs) const {
     progress.clear();
     if (progress.gameName.empty()) return;
     if (exists(progress.gameName))
-        loadGame(progress.gameName, progress, languageFlag, dialogs);
+        loadGame(progress.gameName, progress, dialogs);
     else
         progress.gameName.clear();
 }

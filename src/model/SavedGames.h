@@ -14,12 +14,12 @@ public:
     virtual ~GameDialogs() = default;
     /// The save dialog: shows `name` for editing; true on OK, with `name` replaced by the edited text.
     virtual bool askGameName(std::string& name) = 0;
-    /// A question with Yes and No (message kind 11); true for Yes.
-    virtual bool askYesNo(const std::string& text) = 0;
-    /// A notice with one button (message kind 10).
-    virtual void tell(const std::string& text) = 0;
-    /// The game's name or saved state changed, so the caption must be rebuilt.
-    virtual void updateCaption() = 0;
+    /// Whether the saved game `name`, which exists already, may be replaced; true for Yes.
+    virtual bool askOverwrite(const std::string& name) = 0;
+    /// The game could not be saved under `name`.
+    virtual void tellSaveFailed(const std::string& name) = 0;
+    /// The saved game `name` could not be loaded.
+    virtual void tellLoadFailed(const std::string& name) = 0;
 };
 
 /// Whether a game name can be a file name in the games folder: not "." or "..", no path separator,
@@ -40,11 +40,11 @@ public:
     bool createFolder() const;
 
     /// Unsaved progress is offered for saving under a name; see the game's rules for every outcome.
-    void saveCurrentGame(Progress& progress, int languageFlag, GameDialogs& dialogs) const;
+    void saveCurrentGame(Progress& progress, GameDialogs& dialogs) const;
     /// Reads a saved game into the progress; on failure tells why, empties the name, keeps the table.
-    bool loadGame(const std::string& name, Progress& progress, int languageFlag, GameDialogs& dialogs) const;
+    bool loadGame(const std::string& name, Progress& progress, GameDialogs& dialogs) const;
     /// Start-up: the table is cleared and the named game reopened; a missing file forgets the name.
-    void reopen(Progress& progress, int languageFlag, GameDialogs& dialogs) const;
+    void reopen(Progress& progress, GameDialogs& dialogs) const;
 
 private:
     std::string programFolder_;

@@ -4,7 +4,6 @@
 #include "Progress.h"
 
 #include <array>
-#include <string>
 
 namespace pivo {
 
@@ -38,19 +37,5 @@ struct BarSlice {
 /// finished tangrams (halves rounding to even); the dropped slice always ends at `width`. All slices
 /// are empty when nothing is finished.
 std::array<BarSlice, MaxTipLevel + 1> barSlices(const CategoryStatistics& stats, int width);
-
-namespace texts {
-
-std::string statisticsTitle(int languageFlag);
-/// "Category: " and the category's name.
-std::string statisticsCategory(int languageFlag, int category);
-/// How many of the category's tangrams are finished.
-std::string finishedSentence(int languageFlag, const CategoryStatistics& stats);
-/// How much help the finished tangrams needed, and how many were dropped.
-std::string helpSentence(int languageFlag, const CategoryStatistics& stats);
-/// The points reached of the possible ones.
-std::string pointsSentence(int languageFlag, const CategoryStatistics& stats);
-
-}  // namespace texts
 
 }  // namespace pivo

@@ -200,10 +200,6 @@ Shape shapeOf(int tan) {
     return shapes[tan - 1];
 }
 
-int vertexCountOf(Shape shape) {
-    return shape == Shape::Square || shape == Shape::Parallelogram ? 4 : 3;
-}
-
 int turnRadiusOf(Shape shape) {
     switch (shape) {
         case Shape::SmallTriangle: return 3;

@@ -60,7 +60,6 @@ struct TileBox {
 inline constexpr int MaxOrientation = 31;
 
 Shape shapeOf(int tan);
-int vertexCountOf(Shape shape);
 /// Distance from the reference point beyond which a grab turns the tan instead of moving it.
 int turnRadiusOf(Shape shape);
 

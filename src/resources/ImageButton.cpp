@@ -12,11 +12,6 @@ ImageButton::ImageButton(const BitmapList& list, ButtonFaces faces, QWidget* par
     resize(list_.at(faces_.normal).size());
 }
 
-void ImageButton::setFaces(ButtonFaces faces) {
-    faces_ = faces;
-    update();
-}
-
 void ImageButton::setHint(const QString& hint) {
     hint_ = hint;
     applyHint();

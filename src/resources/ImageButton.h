@@ -24,8 +24,6 @@ class ImageButton : public QAbstractButton {
 public:
     ImageButton(const BitmapList& list, ButtonFaces faces, QWidget* parent = nullptr);
 
-    void setFaces(ButtonFaces faces);
-    ButtonFaces faces() const { return faces_; }
     /// The hint text; it is kept even when hints are not shown.
     void setHint(const QString& hint);
     QString hint() const { return hint_; }

@@ -1,6 +1,6 @@
 #include "ModalTest.h"
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "resources/ImageButton.h"
 #include "dialogs/LoadGameDlg.h"
 #include "model/SavedGames.h"
@@ -19,9 +19,9 @@ namespace {
 class LoadGameDlgTest : public ModalTest {
 protected:
     QTemporaryDir folder;
-    GameState state;
+    Preferences preferences;
     SavedGames games{folder.path().toStdString() + "/"};
-    TLoadGameDlg dlg{state, games, nullptr};
+    TLoadGameDlg dlg{preferences, games, nullptr};
 
     void addGame(const QString& name) {
         QDir(folder.path()).mkpath(QStringLiteral("games"));
@@ -74,8 +74,8 @@ TEST_F(LoadGameDlgTest, FirstArrowKeyPicksFirstLine) {
 // Without saved games the list holds the placeholder line in the player's language; choosing it
 // cancels and keeps the name.
 TEST_F(LoadGameDlgTest, PlaceholderCancels) {
-    for (int lang : {0, 1, -1}) {
-        state.languageFlag = lang;
+    for (Language lang : {Language::English, Language::German, Language::NotChosen}) {
+        preferences.language = lang;
         QStringList shown;
         whenOpen([&] {
             shown = lines();
@@ -84,7 +84,7 @@ TEST_F(LoadGameDlgTest, PlaceholderCancels) {
         std::string name = "summer";
         EXPECT_FALSE(dlg.pick(name));
         EXPECT_EQ(name, "summer");
-        EXPECT_EQ(shown, QStringList({lang == 1 ? QStringLiteral("Kein Spiel vorhanden")
+        EXPECT_EQ(shown, QStringList({lang == Language::German ? QStringLiteral("Kein Spiel vorhanden")
                                                 : QStringLiteral("No game available")}));
     }
 }
@@ -114,7 +114,7 @@ TEST_F(LoadGameDlgTest, CancelAndRelist) {
 // Question and the cross's hint follow the language.
 TEST_F(LoadGameDlgTest, TextsInBothLanguages) {
     std::string name;
-    state.languageFlag = 1;
+    preferences.language = Language::German;
     whenOpen([&] { QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton); });
     dlg.pick(name);
     EXPECT_EQ(dlg.question(), QStringLiteral("Welches Spiel soll geladen werden?"));
@@ -122,7 +122,7 @@ TEST_F(LoadGameDlgTest, TextsInBothLanguages) {
     const QLabel* label = dlg.findChild<QLabel*>();
     EXPECT_GE(label->width(), label->sizeHint().width());
     EXPECT_EQ(dlg.cancelButton()->toolTip(), QStringLiteral("Kein Spiel laden"));
-    state.languageFlag = 0;
+    preferences.language = Language::English;
     whenOpen([&] { QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton); });
     dlg.pick(name);
     EXPECT_EQ(dlg.question(), QStringLiteral("What game shall be loaded?"));

@@ -18,21 +18,21 @@ namespace {
 // The switches as the game's music keeps them: the button steps through the pieces, off between.
 class SwitchMusic : public Music {
 public:
-    explicit SwitchMusic(GameState& state) : state_(state) {}
+    explicit SwitchMusic(Preferences& preferences) : preferences_(preferences) {}
     void startMusicAtStartup() override {}
     void musicKeepAlive() override {}
     void toggleMusic() override {
-        if (!state_.music) piece_ = (piece_ + 1) % pieces.size();
-        state_.music = !state_.music;
+        if (!preferences_.music) piece_ = (piece_ + 1) % pieces.size();
+        preferences_.music = !preferences_.music;
     }
-    void toggleSound() override { state_.sound = !state_.sound; }
+    void toggleSound() override { preferences_.sound = !preferences_.sound; }
     bool musicAvailable() const override { return !pieces.empty(); }
     std::string currentMusicName() const override { return pieces.at(piece_); }
 
     std::vector<std::string> pieces;
 
 private:
-    GameState& state_;
+    Preferences& preferences_;
     std::size_t piece_ = 0;
 };
 
@@ -61,9 +61,9 @@ protected:
         return seen;
     }
 
-    GameState state;
-    SwitchMusic music{state};
-    TOptionDlg dlg{state, nullptr};
+    Preferences preferences;
+    SwitchMusic music{preferences};
+    TOptionDlg dlg{preferences, nullptr};
     int languageChanges = 0;
     int backgroundChanges = 0;
     int patternChanges = 0;
@@ -73,27 +73,27 @@ protected:
 
 // The language steps -1 -> 0 -> 1, and the dialog's own texts follow at once.
 TEST_F(OptionDlgTest, LanguageFromUnchosen) {
-    state.languageFlag = -1;
+    preferences.language = Language::NotChosen;
     EXPECT_EQ(press("TongueBtn", 2, "TongueLabel"),
               (std::vector<QString>{"I speak English.", QStringLiteral("Ich spreche deutsch.")}));
-    EXPECT_EQ(state.languageFlag, 1);
+    EXPECT_EQ(preferences.language, Language::German);
     EXPECT_EQ(languageChanges, 2);
     EXPECT_EQ(label("OptLabel"), QStringLiteral("Einstellungen:"));
     EXPECT_EQ(button("TongueBtn")->hint(), QStringLiteral("Sprache ändern"));
     EXPECT_EQ(button("OKBtn")->hint(), QStringLiteral("Zurück zum Spiel"));
     press("TongueBtn", 1, "TongueLabel");
-    EXPECT_EQ(state.languageFlag, 0);
+    EXPECT_EQ(preferences.language, Language::English);
     EXPECT_EQ(button("OKBtn")->hint(), QStringLiteral("Back to game"));
 }
 
 // Background 5 steps to 0; from 1 four presses read 6 and the fifth 1 again.
 TEST_F(OptionDlgTest, BackgroundWraps) {
-    state.languageFlag = 0;
-    state.background = 5;
+    preferences.language = Language::English;
+    preferences.background = 5;
     EXPECT_EQ(press("BackBtn", 1, "BackLabel"), std::vector<QString>{"Background 1"});
-    EXPECT_EQ(state.background, 0);
-    state.languageFlag = 1;
-    state.background = 1;
+    EXPECT_EQ(preferences.background, 0);
+    preferences.language = Language::German;
+    preferences.background = 1;
     EXPECT_EQ(press("BackBtn", 5, "BackLabel"),
               (std::vector<QString>{"Hintergrund 3", "Hintergrund 4", "Hintergrund 5", "Hintergrund 6",
                                     "Hintergrund 1"}));
@@ -102,28 +102,28 @@ TEST_F(OptionDlgTest, BackgroundWraps) {
 
 // Four presses of the pattern button pass through every mode and return to the start.
 TEST_F(OptionDlgTest, PatternModeRound) {
-    state.languageFlag = 0;
-    state.patternMode = 2;
+    preferences.language = Language::English;
+    preferences.patternMode = 2;
     EXPECT_EQ(press("PatBtn", 4, "PatLabel"),
               (std::vector<QString>{"Big pattern window", "Pattern in the game area", "Small pattern window",
                                     "Medium pattern window"}));
-    EXPECT_EQ(state.patternMode, 2);
+    EXPECT_EQ(preferences.patternMode, 2);
     EXPECT_EQ(patternChanges, 4);
 }
 
 // Sound flips; music goes off, then on with the next piece; without pieces the button is grey and
 // the label says so.
 TEST_F(OptionDlgTest, SoundAndMusic) {
-    state.languageFlag = 0;
-    state.sound = true;
+    preferences.language = Language::English;
+    preferences.sound = true;
     EXPECT_EQ(press("SoundBtn", 2, "SoundLabel"), (std::vector<QString>{"Sound is off.", "Sound is on."}));
     music.pieces = {"evening.mid", "waltz.mid"};
-    state.music = true;
+    preferences.music = true;
     EXPECT_EQ(press("MusicBtn", 2, "MusicLabel"), (std::vector<QString>{"Music is off.", "Music: waltz.mid"}));
     EXPECT_TRUE(button("MusicBtn")->isEnabled());
 
     music.pieces.clear();
-    state.languageFlag = 1;
+    preferences.language = Language::German;
     // Opened once without a press: the opening alone refreshes the texts.
     press("MusicBtn", 0, "MusicLabel");
     EXPECT_EQ(label("MusicLabel"), QStringLiteral("Keine Musikdateien vorhanden."));
@@ -162,7 +162,7 @@ TEST_F(OptionDlgTest, LayoutAndPlace) {
     QWidget main;
     main.setGeometry(60, 40, 909, 576);
     main.show();
-    TOptionDlg over(state, &main);
+    TOptionDlg over(preferences, &main);
     QPoint seenAt;
     whenOpen([&] {
         seenAt = over.pos();

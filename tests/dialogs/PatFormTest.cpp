@@ -1,9 +1,7 @@
-#include "model/Board.h"
-#include "CatalogueFixture.h"
-#include "model/Catalogue.h"
-#include "model/GameState.h"
 #include "dialogs/PatForm.h"
-#include "model/Progress.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
+#include "tests/model/CatalogueFixture.h"
 
 #include <QImage>
 #include <QPolygon>
@@ -15,34 +13,26 @@ using namespace pivo;
 
 namespace {
 
-class NoListener : public BoardListener {
-public:
-    void onBoardEvent(const BoardEvent&) override {}
-};
-
 // Twelve animals (category 1): tangram 12 is the twelfth of its category.
 class PatFormTest : public ::testing::Test {
 protected:
     PatFormTest() {
         fillCatalogue(catalogue, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
-        state.currentCategory = 1;
-        state.currentTangram = 12;
-        board.setUpTangram(12);
+        model.startAt({1, 12});
     }
 
-    QString titleFor(int languageFlag, std::uint8_t status) {
-        state.languageFlag = languageFlag;
+    QString titleFor(Language language, std::uint8_t status) {
+        preferences.language = language;
         progress.setStatus(12, status);
         window.refresh();
         return window.windowTitle();
     }
 
-    GameState state;
+    Preferences preferences;
     Catalogue catalogue;
     Progress progress;
-    NoListener listener;
-    Board board{catalogue, progress, listener};
-    TPatForm window{state, catalogue, progress, board, QPoint(500, 50)};
+    GameModel model{catalogue, progress, "/nonexistent/"};
+    TPatForm window{preferences, model, QPoint(500, 50)};
 };
 
 }  // namespace
@@ -51,7 +41,7 @@ protected:
 TEST_F(PatFormTest, SizePerMode) {
     const QSize expected[] = {{241, 160}, {241, 160}, {361, 240}, {481, 320}};
     for (int mode = 0; mode <= 3; ++mode) {
-        state.patternMode = mode;
+        preferences.patternMode = mode;
         window.showForMode();
         EXPECT_EQ(window.size(), expected[mode]) << "mode " << mode;
         EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "mode " << mode;
@@ -60,10 +50,10 @@ TEST_F(PatFormTest, SizePerMode) {
 
 // A stored mode out of range never opens a window larger than the big one, nor smaller than the small.
 TEST_F(PatFormTest, OutOfRangeModeIsClamped) {
-    state.patternMode = 9;
+    preferences.patternMode = 9;
     window.showForMode();
     EXPECT_EQ(window.size(), QSize(481, 320));
-    state.patternMode = -4;
+    preferences.patternMode = -4;
     window.showForMode();
     EXPECT_EQ(window.size(), QSize(241, 160));
     EXPECT_EQ(patternScale(1000000), 4);
@@ -71,12 +61,12 @@ TEST_F(PatFormTest, OutOfRangeModeIsClamped) {
 
 // The title names category and number, then the finished state, with no blanks.
 TEST_F(PatFormTest, TitleInBothLanguages) {
-    EXPECT_EQ(titleFor(0, 0), QStringLiteral("Animals-12"));
-    EXPECT_EQ(titleFor(0, FinishedFlag), QStringLiteral("Animals-12(solved)"));
-    EXPECT_EQ(titleFor(1, FinishedFlag | 7), QStringLiteral("Tiere-12(aufgegeben)"));
-    EXPECT_EQ(titleFor(1, FinishedFlag | 4), QStringLiteral("Tiere-12(gelöst)"));
-    EXPECT_EQ(titleFor(0, FinishedFlag | 7), QStringLiteral("Animals-12(dropped)"));
-    EXPECT_EQ(titleFor(-1, FinishedFlag | 4), QStringLiteral("Animals-12(solved)"));
+    EXPECT_EQ(titleFor(Language::English, 0), QStringLiteral("Animals-12"));
+    EXPECT_EQ(titleFor(Language::English, FinishedFlag), QStringLiteral("Animals-12(solved)"));
+    EXPECT_EQ(titleFor(Language::German, FinishedFlag | 7), QStringLiteral("Tiere-12(aufgegeben)"));
+    EXPECT_EQ(titleFor(Language::German, FinishedFlag | 4), QStringLiteral("Tiere-12(gelöst)"));
+    EXPECT_EQ(titleFor(Language::English, FinishedFlag | 7), QStringLiteral("Animals-12(dropped)"));
+    EXPECT_EQ(titleFor(Language::NotChosen, FinishedFlag | 4), QStringLiteral("Animals-12(solved)"));
 }
 
 // A topmost tool window without close, minimise or maximise buttons, placed where the settings say.
@@ -93,14 +83,14 @@ TEST_F(PatFormTest, WindowKind) {
 // The silhouette is black on silver, each tan where its placement lies at the window's scale.
 TEST_F(PatFormTest, PaintsTheSilhouette) {
     for (int mode = 1; mode <= 3; ++mode) {
-        state.patternMode = mode;
+        preferences.patternMode = mode;
         window.showForMode();
         const QImage shot = window.grab().toImage();
         const int k = mode + 1;
         QList<QPolygon> tans;
         for (int tan = 1; tan <= TanCount; ++tan) {
             std::array<Point, 4> corners{};
-            const int count = tanPolygon(tan, (*board.pattern())[tan - 1], k, corners);
+            const int count = tanPolygon(tan, (*model.board().pattern())[tan - 1], k, corners);
             QPolygon polygon;
             QPoint sum;
             for (int i = 0; i < count; ++i) {

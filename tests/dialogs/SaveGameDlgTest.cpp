@@ -1,6 +1,6 @@
 #include "ModalTest.h"
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "resources/ImageButton.h"
 #include "dialogs/SaveGameDlg.h"
 
@@ -13,8 +13,8 @@ namespace {
 
 class SaveGameDlgTest : public ModalTest {
 protected:
-    GameState state;
-    TSaveGameDlg dlg{state, nullptr};
+    Preferences preferences;
+    TSaveGameDlg dlg{preferences, nullptr};
 };
 
 }  // namespace
@@ -79,13 +79,13 @@ TEST_F(SaveGameDlgTest, TextsInBothLanguages) {
         whenOpen([&] { QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton); });
         dlg.askName(name);
     };
-    state.languageFlag = 1;
+    preferences.language = Language::German;
     open();
     EXPECT_EQ(dlg.question(), QStringLiteral("Unter welchem Namen soll ich das Spiel speichern?"));
     EXPECT_EQ(dlg.okButton()->toolTip(), QStringLiteral("Name akzeptieren"));
     EXPECT_EQ(dlg.cancelButton()->hint(), QStringLiteral("Eingabe abbrechen"));
     EXPECT_TRUE(dlg.cancelButton()->toolTip().isEmpty());
-    state.languageFlag = 0;
+    preferences.language = Language::English;
     open();
     EXPECT_EQ(dlg.question(), QStringLiteral("Enter the name of the game to save!"));
     EXPECT_EQ(dlg.okButton()->toolTip(), QStringLiteral("Accept name"));

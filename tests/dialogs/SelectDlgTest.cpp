@@ -1,11 +1,12 @@
 #include "ModalTest.h"
 
 #include "resources/BitmapIndex.h"
-#include "CatalogueFixture.h"
+#include "tests/model/CatalogueFixture.h"
 #include "resources/DialogChrome.h"
 #include "resources/DlgResources.h"
 #include "resources/ImageButton.h"
 #include "dialogs/SelectDlg.h"
+#include "mainwindow/MouseButtons.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -20,7 +21,8 @@ using namespace pivo;
 namespace {
 
 // Category 0 holds two tangrams (entries 1, 2); category 1 forty, with one of category 2 after every
-// fourth; categories 3..7 one each at the end.
+// fourth; categories 3..7 one each at the end. The dialog's category requests go to the game model
+// as the main window sends them.
 class SelectDlgTest : public ModalTest {
 protected:
     SelectDlgTest() {
@@ -31,10 +33,19 @@ protected:
         }
         for (int c = 3; c < CategoryTotal; ++c) categories.push_back(c);
         fillCatalogue(catalogue, categories);
-        state.languageFlag = 0;
-        state.currentCategory = 1;
-        QObject::connect(&dlg, &TSelectDlg::categoryChanged, [this] { ++categoryChanges; });
+        preferences.language = Language::English;
+        QObject::connect(&dlg, &TSelectDlg::categoryButtonPressed, [this](Qt::MouseButton button) {
+            pressed.push_back(button);
+            model.stepCategory(categoryStepFor(mouseButtonOf(button)));
+        });
+        QObject::connect(&dlg, &TSelectDlg::categoryChosen, [this](int category) {
+            chosen.push_back(category);
+            model.chooseCategory(category);
+        });
     }
+    // Starts at number `number` of category 1, or at entry `tangram` of `category`.
+    void startAt(int number) { model.startAt({1, indexOf(1, number)}); }
+    void startAt(int category, int tangram) { model.startAt({category, tangram}); }
 
     int indexOf(int category, int number) const {
         for (int i = 1; i <= catalogue.tangramCount(); ++i)
@@ -53,9 +64,9 @@ protected:
     QString katLabel() const { return dlg.findChild<QLabel*>(QStringLiteral("KatLabel"))->text(); }
     void press(QWidget* widget, Qt::MouseButton button, QPoint at) { QTest::mousePress(widget, button, {}, at); }
 
-    // Opens the dialog with `action` run inside; returns whether it ended with OK. The action must
-    // close it, or the test's own Esc does.
-    bool open(std::function<void()> action) {
+    // Opens the dialog with `action` run inside; returns the tangram picked. The action must close
+    // the dialog, or the test's own Esc does.
+    std::optional<int> open(std::function<void()> action) {
         whenOpen([this, action] {
             action();
             if (dlg.isVisible()) dlg.reject();
@@ -63,11 +74,13 @@ protected:
         return dlg.selectTangram();
     }
 
-    GameState state;
+    Preferences preferences;
     Catalogue catalogue;
     Progress progress;
-    TSelectDlg dlg{state, catalogue, progress, nullptr};
-    int categoryChanges = 0;
+    GameModel model{catalogue, progress, "/nonexistent/"};
+    TSelectDlg dlg{preferences, model, nullptr};
+    std::vector<Qt::MouseButton> pressed;
+    std::vector<int> chosen;
 };
 
 }  // namespace
@@ -79,7 +92,7 @@ TEST_F(SelectDlgTest, OpensAtTheCurrentTangram) {
         int number, position, first;
     };
     for (const Case c : {Case{5, 28, 5}, Case{20, 13, 20}, Case{36, 1, 32}, Case{33, 1, 32}}) {
-        state.currentTangram = indexOf(1, c.number);
+        startAt(c.number);
         grid::Slots seen{};
         int position = 0;
         int maximum = 0;
@@ -100,7 +113,7 @@ TEST_F(SelectDlgTest, OpensAtTheCurrentTangram) {
 // The keys move the track against the numbers, a step or a page, within its range; the wheel acts
 // as Up and Down; the grid follows each change.
 TEST_F(SelectDlgTest, TrackKeysAndWheel) {
-    state.currentTangram = indexOf(1, 5);
+    startAt(5);
     std::vector<int> values;
     grid::Slots afterPageDown{};
     open([&] {
@@ -135,77 +148,79 @@ TEST_F(SelectDlgTest, TrackKeysAndWheel) {
 // A press anywhere in a cell or in the gap right of it or below it picks that cell's tangram; the
 // grid's last pixel row picks nothing.
 TEST_F(SelectDlgTest, ClickPicksTheCell) {
-    state.currentTangram = indexOf(1, 5);
+    startAt(5);
     bool stillOpen = false;
-    EXPECT_FALSE(open([&] {
-        press(box(), Qt::LeftButton, {10, 300});
-        stillOpen = dlg.isVisible();
-    }));
+    EXPECT_EQ(open([&] {
+                  press(box(), Qt::LeftButton, {10, 300});
+                  stillOpen = dlg.isVisible();
+              }),
+              std::nullopt);
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(state.currentTangram, indexOf(1, 5));
 
-    EXPECT_TRUE(open([&] { press(box(), Qt::LeftButton, {122, 50}); }));
-    EXPECT_EQ(state.currentTangram, indexOf(1, 5));
-    EXPECT_TRUE(open([&] { press(box(), Qt::RightButton, {130, 199}); }));
-    EXPECT_EQ(state.currentTangram, indexOf(1, 9));
-    EXPECT_TRUE(open([&] { press(box(), Qt::LeftButton, {368, 299}); }));
-    EXPECT_EQ(state.currentTangram, indexOf(1, 17));
+    // Each pick becomes current as the main window makes it, so the next opening starts from it.
+    const auto pick = [&](Qt::MouseButton button, QPoint at) {
+        const std::optional<int> picked = open([&] { press(box(), button, at); });
+        if (picked) model.select(*picked);
+        return picked;
+    };
+    EXPECT_EQ(pick(Qt::LeftButton, {122, 50}), indexOf(1, 5));
+    EXPECT_EQ(pick(Qt::RightButton, {130, 199}), indexOf(1, 9));
+    EXPECT_EQ(pick(Qt::LeftButton, {368, 299}), indexOf(1, 17));
 }
 
-// Left steps to the next category, right to the previous (0 wraps to 7), any other button keeps it;
-// each time the category's first tangram becomes current at once and the dialog stays open.
+// The category button passes on the mouse button that pressed it, and the dialog at once shows the
+// category it steps to (left on, right back, 0 wrapping to 7, any other button keeps it) at its first
+// tangram; the dialog stays open, and Cancel keeps the change, in force the moment it was made.
 TEST_F(SelectDlgTest, CategoryButtonWithEachMouseButton) {
-    state.currentTangram = indexOf(1, 20);
-    std::vector<int> categories;
+    startAt(20);
     std::vector<int> tangrams;
     std::vector<QString> captions;
     grid::Slots afterLeft{};
     bool stillOpen = false;
-    EXPECT_FALSE(open([&] {
-        for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::RightButton, Qt::RightButton, Qt::MiddleButton}) {
-            press(button("CatBtn"), b, {25, 25});
-            categories.push_back(state.currentCategory);
-            tangrams.push_back(state.currentTangram);
-            captions.push_back(katLabel());
-            if (b == Qt::LeftButton) afterLeft = dlg.slotTable();
-        }
-        stillOpen = dlg.isVisible();
-        QTest::mouseClick(button("CancelBtn"), Qt::LeftButton);
-    }));
+    const std::vector<Qt::MouseButton> buttons{Qt::LeftButton, Qt::RightButton, Qt::RightButton, Qt::RightButton,
+                                               Qt::MiddleButton};
+    EXPECT_EQ(open([&] {
+                  for (Qt::MouseButton b : buttons) {
+                      press(button("CatBtn"), b, {25, 25});
+                      tangrams.push_back(dlg.slotTable()[0]);
+                      captions.push_back(katLabel());
+                      if (b == Qt::LeftButton) afterLeft = dlg.slotTable();
+                  }
+                  stillOpen = dlg.isVisible();
+                  QTest::mouseClick(button("CancelBtn"), Qt::LeftButton);
+              }),
+              std::nullopt);
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(categories, (std::vector<int>{2, 1, 0, 7, 7}));
+    EXPECT_EQ(pressed, buttons);
     EXPECT_EQ(tangrams, (std::vector<int>{indexOf(2, 1), indexOf(1, 1), 1, indexOf(7, 1), indexOf(7, 1)}));
     EXPECT_EQ(captions.front(), QStringLiteral("Category: Tools and household stuff"));
     EXPECT_EQ(captions.back(), QStringLiteral("Category: Letters and numbers"));
     EXPECT_EQ(afterLeft, numbers(2, 1));
-    EXPECT_EQ(categoryChanges, 5);
-    // Cancel keeps the category change, which was in force the moment it was made.
-    EXPECT_EQ(state.currentCategory, 7);
+    EXPECT_EQ(model.position(), (Position{7, indexOf(7, 1)}));
 }
 
 // A category smaller than the grid shows its tangrams and empty cells, does not scroll, and a press
 // on an empty cell does nothing.
 TEST_F(SelectDlgTest, SmallCategory) {
-    state.currentCategory = 0;
-    state.currentTangram = 2;
+    startAt(0, 2);
     grid::Slots seen{};
     bool scrolls = true;
     bool stillOpen = false;
-    EXPECT_FALSE(open([&] {
-        seen = dlg.slotTable();
-        scrolls = scroll()->isEnabled();
-        press(box(), Qt::LeftButton, {260, 150});
-        stillOpen = dlg.isVisible();
-    }));
+    EXPECT_EQ(open([&] {
+                  seen = dlg.slotTable();
+                  scrolls = scroll()->isEnabled();
+                  press(box(), Qt::LeftButton, {260, 150});
+                  stillOpen = dlg.isVisible();
+              }),
+              std::nullopt);
     EXPECT_EQ(seen, (grid::Slots{1, 2, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(scrolls);
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(state.currentTangram, 2);
 }
 
 // Esc, N and n cancel, though the track holds the focus; other keys do not.
 TEST_F(SelectDlgTest, KeysThatCancel) {
-    state.currentTangram = indexOf(1, 5);
+    startAt(5);
     for (int key : {int(Qt::Key_Escape), int('N'), int('n')}) {
         bool closed = false;
         EXPECT_FALSE(open([&] {
@@ -223,9 +238,9 @@ TEST_F(SelectDlgTest, KeysThatCancel) {
 }
 
 // A click on the category caption opens the list at the current category; choosing another item
-// changes the category, closes the list and gives the focus back to the track.
+// asks for that category, closes the list and gives the focus back to the track.
 TEST_F(SelectDlgTest, CategoryList) {
-    state.currentTangram = indexOf(1, 5);
+    startAt(5);
     int shownRow = -1;
     bool listShown = false;
     bool listHidden = false;
@@ -249,15 +264,14 @@ TEST_F(SelectDlgTest, CategoryList) {
     EXPECT_EQ(items[6], QStringLiteral("Convex Tangrams"));
     EXPECT_TRUE(listHidden);
     EXPECT_TRUE(trackFocused);
-    EXPECT_EQ(state.currentCategory, 2);
-    EXPECT_EQ(state.currentTangram, indexOf(2, 1));
-    EXPECT_EQ(categoryChanges, 1);
+    EXPECT_EQ(chosen, std::vector<int>{2});
+    EXPECT_EQ(model.position(), (Position{2, indexOf(2, 1)}));
 }
 
 // Each cell shows its number, the face for its tips, and its silhouette: black while open, grey with
 // black edges once finished; a tangram never touched shows no face.
 TEST_F(SelectDlgTest, PaintsNumbersFacesAndSilhouettes) {
-    state.currentTangram = indexOf(1, 5);
+    startAt(5);
     progress.setStatus(indexOf(1, 5), FinishedFlag);      // cell 0: solved without tips
     progress.setStatus(indexOf(1, 6), 2);                 // cell 1: two tips, open
     progress.setStatus(indexOf(1, 8), FinishedFlag | 7);  // cell 3: given up
@@ -303,8 +317,8 @@ TEST_F(SelectDlgTest, LayoutAndPlace) {
     QWidget main;
     main.setGeometry(60, 40, 909, 576);
     main.show();
-    TSelectDlg over(state, catalogue, progress, &main);
-    state.currentTangram = indexOf(1, 5);
+    TSelectDlg over(preferences, model, &main);
+    startAt(5);
     QPoint seenAt;
     QString title;
     whenOpen([&] {
@@ -329,7 +343,7 @@ TEST_F(SelectDlgTest, LayoutAndPlace) {
     ASSERT_NE(versionLabel, nullptr);
     EXPECT_TRUE(versionLabel->raised());
     EXPECT_EQ(over.findChild<ImageButton*>(QStringLiteral("CancelBtn"))->hint(), QStringLiteral("Cancel"));
-    state.languageFlag = 1;
+    preferences.language = Language::German;
     whenOpen([&] {
         title = over.windowTitle();
         over.reject();

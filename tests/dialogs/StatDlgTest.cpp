@@ -1,6 +1,6 @@
 #include "ModalTest.h"
 
-#include "CatalogueFixture.h"
+#include "tests/model/CatalogueFixture.h"
 #include "resources/DialogChrome.h"
 #include "dialogs/Gauge.h"
 #include "dialogs/StatDlg.h"
@@ -18,7 +18,7 @@ class StatDlgTest : public ModalTest {
 protected:
     StatDlgTest() {
         fillCatalogue(catalogue, {0, 1, 1, 1, 1});
-        state.currentCategory = 1;
+        model.startAt({1, 2});
     }
 
     QString label(const char* name) const { return dlg.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
@@ -31,10 +31,11 @@ protected:
         dlg.showStatistics();
     }
 
-    GameState state;
+    Preferences preferences;
     Catalogue catalogue;
     Progress progress;
-    TStatDlg dlg{state, catalogue, progress, nullptr};
+    GameModel model{catalogue, progress, "/nonexistent/"};
+    TStatDlg dlg{preferences, model, nullptr};
 };
 
 }  // namespace
@@ -45,7 +46,7 @@ TEST_F(StatDlgTest, FillsThePageInBothLanguages) {
     progress.setStatus(2, FinishedFlag);
     progress.setStatus(3, FinishedFlag | 7);
     progress.setStatus(4, 6);  // tips, not finished
-    state.languageFlag = 0;
+    preferences.language = Language::English;
     openAndClose();
     EXPECT_EQ(label("TitleLabel"), QStringLiteral("Statistics"));
     EXPECT_EQ(label("CatLabel"), QStringLiteral("Category: Animals"));
@@ -57,7 +58,7 @@ TEST_F(StatDlgTest, FillsThePageInBothLanguages) {
     EXPECT_EQ(gauge("G2"), 25);
     progress.setStatus(4, FinishedFlag | 6);
     progress.setStatus(5, FinishedFlag);
-    state.languageFlag = 1;
+    preferences.language = Language::German;
     openAndClose();
     EXPECT_EQ(label("TitleLabel"), QStringLiteral("Statistik"));
     EXPECT_EQ(label("CatLabel"), QStringLiteral("Kategorie: Tiere"));
@@ -131,7 +132,7 @@ TEST_F(StatDlgTest, LayoutAndPlace) {
     QWidget main;
     main.setGeometry(60, 40, 909, 576);
     main.show();
-    TStatDlg over(state, catalogue, progress, &main);
+    TStatDlg over(preferences, model, &main);
     QPoint seenAt;
     whenOpen([&] {
         seenAt = over.pos();

@@ -1,6 +1,6 @@
 #include "ModalTest.h"
 
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "resources/ImageButton.h"
 #include "dialogs/TongueDlg.h"
 
@@ -14,20 +14,20 @@ namespace {
 
 class TongueDlgTest : public ModalTest {
 protected:
-    GameState state;
-    TTongueDlg dlg{state};
+    Preferences preferences;
+    TTongueDlg dlg{preferences};
 };
 
 }  // namespace
 
-// The German flags set the language flag to 1, the English flags to 0.
+// The German flags choose German, the English flags English.
 TEST_F(TongueDlgTest, FlagsChooseTheLanguage) {
     whenOpen([this] { QTest::mouseClick(dlg.germanButton(), Qt::LeftButton); });
     dlg.exec();
-    EXPECT_EQ(state.languageFlag, 1);
+    EXPECT_EQ(preferences.language, Language::German);
     whenOpen([this] { QTest::mouseClick(dlg.englishButton(), Qt::LeftButton); });
     dlg.exec();
-    EXPECT_EQ(state.languageFlag, 0);
+    EXPECT_EQ(preferences.language, Language::English);
 }
 
 // Keys do nothing: the dialog waits for a flag.
@@ -41,7 +41,7 @@ TEST_F(TongueDlgTest, KeysDoNotClose) {
     });
     dlg.exec();
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(state.languageFlag, 0);
+    EXPECT_EQ(preferences.language, Language::English);
 }
 
 // Both labels speak their own language, and the dialog sits in the middle of the screen.

@@ -1,7 +1,7 @@
 #include "ModalTest.h"
 
 #include "resources/DialogChrome.h"
-#include "model/GameState.h"
+#include "model/Preferences.h"
 #include "dialogs/YesNoDlg.h"
 
 #include <QFontMetrics>
@@ -14,8 +14,8 @@ namespace {
 
 class YesNoDlgTest : public ModalTest {
 protected:
-    GameState state;
-    TYesNoDlg dlg{state, nullptr};
+    Preferences preferences;
+    TYesNoDlg dlg{preferences, nullptr};
 
     struct Seen {
         QString text;
@@ -23,7 +23,7 @@ protected:
     };
 
     // Opens a stock kind, notes what it shows, and answers with a key.
-    int stockWithKey(int kind, int key, Seen* seen = nullptr) {
+    DialogAnswer stockWithKey(MessageKind kind, int key, Seen* seen = nullptr) {
         whenOpen([this, key, seen] {
             if (seen) *seen = {dlg.messageText(), dlg.noButtonShown()};
             QTest::keyClick(&dlg, Qt::Key(key));
@@ -37,48 +37,50 @@ protected:
 // The stock kinds show their texts in the language of the flag; -1 (not chosen) is English.
 TEST_F(YesNoDlgTest, StockTextsInBothLanguages) {
     Seen seen;
-    state.languageFlag = 1;
-    stockWithKey(1, Qt::Key_Return, &seen);
+    preferences.language = Language::German;
+    stockWithKey(MessageKind::Solved, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Hurra, geschafft!"));
-    stockWithKey(3, Qt::Key_Return, &seen);
+    stockWithKey(MessageKind::Quit, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Willst Du wirklich schon aufhören?"));
-    stockWithKey(4, Qt::Key_Return, &seen);
+    stockWithKey(MessageKind::GiveUp, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Willst Du die Partie wirklich aufgeben?"));
-    state.languageFlag = 0;
-    stockWithKey(1, Qt::Key_Return, &seen);
+    preferences.language = Language::English;
+    stockWithKey(MessageKind::Solved, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Hurrah, you did it!"));
-    stockWithKey(3, Qt::Key_Return, &seen);
+    stockWithKey(MessageKind::Quit, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Do you really want to go?"));
-    state.languageFlag = -1;
-    stockWithKey(4, Qt::Key_Return, &seen);
+    preferences.language = Language::NotChosen;
+    stockWithKey(MessageKind::GiveUp, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Do you really want to give up the game?"));
 }
 
-// Kind 1 shows the tick alone; kinds 3 and 4 ask with the cross beside it.
+// The solved cheer shows the tick alone; the quit and give-up questions ask with the cross beside it.
 TEST_F(YesNoDlgTest, StockKindsChooseTheirButtons) {
     Seen seen;
-    stockWithKey(3, Qt::Key_N, &seen);
+    stockWithKey(MessageKind::Quit, Qt::Key_N, &seen);
     EXPECT_TRUE(seen.noButton);
-    stockWithKey(1, Qt::Key_N, &seen);
+    stockWithKey(MessageKind::Solved, Qt::Key_N, &seen);
     EXPECT_FALSE(seen.noButton);
-    stockWithKey(4, Qt::Key_N, &seen);
+    stockWithKey(MessageKind::GiveUp, Qt::Key_N, &seen);
     EXPECT_TRUE(seen.noButton);
 }
 
 // Enter, J and Y (either case, either language) answer Yes; Esc and N answer No, also with one button.
 TEST_F(YesNoDlgTest, KeysAnswer) {
-    for (int lang : {0, 1}) {
-        state.languageFlag = lang;
+    for (Language lang : {Language::English, Language::German}) {
+        preferences.language = lang;
         for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_J, Qt::Key_Y})
-            for (int kind : {1, 3}) EXPECT_EQ(stockWithKey(kind, key), ResultYes) << "key " << key << " kind " << kind;
+            for (MessageKind kind : {MessageKind::Solved, MessageKind::Quit})
+                EXPECT_EQ(stockWithKey(kind, key), DialogAnswer::Yes) << "key " << key << " kind " << static_cast<int>(kind);
         for (int key : {Qt::Key_Escape, Qt::Key_N})
-            for (int kind : {1, 3}) EXPECT_EQ(stockWithKey(kind, key), ResultNo) << "key " << key << " kind " << kind;
+            for (MessageKind kind : {MessageKind::Solved, MessageKind::Quit})
+                EXPECT_EQ(stockWithKey(kind, key), DialogAnswer::No) << "key " << key << " kind " << static_cast<int>(kind);
     }
     // Lower case letters arrive with their text; they act like the capitals.
     whenOpen([this] { QTest::keyClick(&dlg, 'j'); });
-    EXPECT_EQ(dlg.ShowStockMessage(3), ResultYes);
+    EXPECT_EQ(dlg.ShowStockMessage(MessageKind::Quit), DialogAnswer::Yes);
     whenOpen([this] { QTest::keyClick(&dlg, 'n'); });
-    EXPECT_EQ(dlg.ShowStockMessage(3), ResultNo);
+    EXPECT_EQ(dlg.ShowStockMessage(MessageKind::Quit), DialogAnswer::No);
 }
 
 // Other keys leave the question open.
@@ -91,7 +93,7 @@ TEST_F(YesNoDlgTest, OtherKeysAreIgnored) {
         stillOpen = dlg.isVisible();
         QTest::keyClick(&dlg, Qt::Key_Y);
     });
-    EXPECT_EQ(dlg.ShowStockMessage(3), ResultYes);
+    EXPECT_EQ(dlg.ShowStockMessage(MessageKind::Quit), DialogAnswer::Yes);
     EXPECT_TRUE(stillOpen);
 }
 
@@ -104,30 +106,30 @@ TEST_F(YesNoDlgTest, ButtonsAnswer) {
             ASSERT_NE(button, nullptr);
             QTest::mouseClick(button, Qt::LeftButton);
         });
-        return dlg.ShowStockMessage(4);
+        return dlg.ShowStockMessage(MessageKind::GiveUp);
     };
-    EXPECT_EQ(clickButton(true), ResultYes);
-    EXPECT_EQ(clickButton(false), ResultNo);
+    EXPECT_EQ(clickButton(true), DialogAnswer::Yes);
+    EXPECT_EQ(clickButton(false), DialogAnswer::No);
 }
 
 // The caller's text shows for kinds 10 and 11; a notice after a question has one button again.
 TEST_F(YesNoDlgTest, TextKindsAndTheirButtons) {
     Seen seen;
-    const auto textWithKey = [&](int kind, const QString& text) {
+    const auto textWithKey = [&](MessageKind kind, const QString& text) {
         whenOpen([&] {
             seen = {dlg.messageText(), dlg.noButtonShown()};
             QTest::keyClick(&dlg, Qt::Key_Return);
         });
         return dlg.ShowTextMessage(kind, text);
     };
-    EXPECT_EQ(textWithKey(11, QStringLiteral("Overwrite game summer?")), ResultYes);
+    EXPECT_EQ(textWithKey(MessageKind::Question, QStringLiteral("Overwrite game summer?")), DialogAnswer::Yes);
     EXPECT_EQ(seen.text, QStringLiteral("Overwrite game summer?"));
     EXPECT_TRUE(seen.noButton);
-    textWithKey(10, QStringLiteral("No unsolved tangram left."));
+    textWithKey(MessageKind::Notice, QStringLiteral("No unsolved tangram left."));
     EXPECT_EQ(seen.text, QStringLiteral("No unsolved tangram left."));
     EXPECT_FALSE(seen.noButton);
     // A stock kind afterwards shows its own text, not the caller's.
-    stockWithKey(1, Qt::Key_Return, &seen);
+    stockWithKey(MessageKind::Solved, Qt::Key_Return, &seen);
     EXPECT_EQ(seen.text, QStringLiteral("Hurrah, you did it!"));
 }
 
@@ -143,7 +145,7 @@ TEST_F(YesNoDlgTest, LongTextFitsThePanel) {
             inside = needed.height() <= label->height() && label->width() <= 298;
             QTest::keyClick(&dlg, Qt::Key_Return);
         });
-        dlg.ShowTextMessage(10, text);
+        dlg.ShowTextMessage(MessageKind::Notice, text);
         return inside;
     };
     int pixels = 0;
@@ -163,13 +165,13 @@ TEST_F(YesNoDlgTest, SitsOverTheMainWindow) {
     QWidget main;
     main.setGeometry(120, 80, 909, 576);
     main.show();
-    TYesNoDlg over(state, &main);
+    TYesNoDlg over(preferences, &main);
     QPoint seenAt;
     whenOpen([&] {
         seenAt = over.pos();
         QTest::keyClick(&over, Qt::Key_Return);
     });
-    over.ShowStockMessage(1);
+    over.ShowStockMessage(MessageKind::Solved);
     EXPECT_EQ(over.size(), QSize(319, 158));
     EXPECT_TRUE(over.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(seenAt, dialogPosition(main.frameGeometry(), main.height(), over.size()));

@@ -1,9 +1,10 @@
 #include "help/HelpContexts.h"
 #include "help/THookHelpSystem.h"
+#include "tests/model/TempFiles.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -23,30 +24,31 @@ QString readPage(const char* name) {
 
 class HelpTest : public ::testing::Test {
 protected:
-    HelpTest() : folder(fs::path(::testing::TempDir()) / "pivo program folder") {
-        fs::remove_all(folder);
+    // A program folder whose name has blanks and a Latin-1 byte, which is no UTF-8.
+    HelpTest() : folder(scratch.path() / "pivo caf\xe9") {
         fs::create_directories(folder);
         for (const char* name : {"rules-de.html", "rules-en.html"})
             fs::copy_file(fs::path(PIVO_RULES_DIR) / name, folder / name);
     }
-    ~HelpTest() override { fs::remove_all(folder); }
 
     std::string programFolder() const { return folder.string() + "/"; }
 
+    scratch::TempFolder scratch;
     fs::path folder;
     std::vector<std::string> messages;
     THookHelpSystem::ShowMessage recordMessage = [this](const std::string& text) { messages.push_back(text); };
 };
 
-// German rules only for language flag 1; English for 0, for "not chosen yet" and for any other value.
+// German rules only for German; English for English, for "not chosen yet" and for any other stored value.
 TEST(RulesContext, LanguageFlagChoosesTheContext) {
-    EXPECT_EQ(help::rulesContext(1), help::GermanRules);
-    EXPECT_EQ(help::rulesContext(0), help::EnglishRules);
-    EXPECT_EQ(help::rulesContext(-1), help::EnglishRules);
-    EXPECT_EQ(help::rulesContext(5), help::EnglishRules);
+    EXPECT_EQ(help::rulesContext(Language::German), help::GermanRules);
+    EXPECT_EQ(help::rulesContext(Language::English), help::EnglishRules);
+    EXPECT_EQ(help::rulesContext(Language::NotChosen), help::EnglishRules);
+    EXPECT_EQ(help::rulesContext(static_cast<Language>(5)), help::EnglishRules);
 }
 
-// Context 1 opens the German rules and context 2 the English ones, from a folder whose path has blanks.
+// Context 1 opens the German rules and context 2 the English ones, from a folder whose name has blanks
+// and bytes that are not UTF-8, and each page's link leads to the other.
 TEST_F(HelpTest, ContextsOpenTheirLanguage) {
     THookHelpSystem help(programFolder(), recordMessage);
     help.open(help::GermanRules);
@@ -57,7 +59,9 @@ TEST_F(HelpTest, ContextsOpenTheirLanguage) {
 
     help.open(help::EnglishRules);
     EXPECT_EQ(help.window()->windowTitle(), "Pivolet V3.1 – Rules of the game");
-    EXPECT_EQ(help.window()->source().toLocalFile().toStdString(), programFolder() + "rules-en.html");
+    EXPECT_EQ(help.window()->source().fileName(), "rules-en.html");
+    help.window()->setSource(help.window()->source().resolved(QUrl("rules-de.html")));
+    EXPECT_EQ(help.window()->windowTitle(), "Pivolet V3.1 – Spielregeln");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -120,9 +124,3 @@ TEST(RulesPages, GermanAndEnglishMatch) {
 
 }  // namespace
 }  // namespace pivo
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -30,15 +30,15 @@ TEST_F(Commands, NextAndPreviousWrapWithinTheCategory) {
     ImageButton* up = game.form().button(ToolButton::Up);
     ImageButton* dn = game.form().button(ToolButton::Dn);
     up->click();
-    EXPECT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.model().tangram(), 1);
     EXPECT_EQ(game.board().currentTangram(), 1);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Humans - Tangram: 1");
     up->click();
-    EXPECT_EQ(game.state.currentTangram, 3);
+    EXPECT_EQ(game.model().tangram(), 3);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Humans - Tangram: 2");
     dn->click();
     dn->click();
-    EXPECT_EQ(game.state.currentTangram, 6);
+    EXPECT_EQ(game.model().tangram(), 6);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Humans - Tangram: 3");
     EXPECT_GE(game.windows.patternRefreshes, 4);
 }
@@ -49,20 +49,20 @@ TEST_F(Commands, CategoryButtonStepsByMouseButton) {
     startAt(6, 0);
     ImageButton* category = game.form().button(ToolButton::Category);
     QTest::mousePress(category, Qt::RightButton);
-    EXPECT_EQ(game.state.currentCategory, 7);
-    EXPECT_EQ(game.state.currentTangram, 11);
+    EXPECT_EQ(game.model().category(), 7);
+    EXPECT_EQ(game.model().tangram(), 11);
     QTest::mousePress(category, Qt::LeftButton);
-    EXPECT_EQ(game.state.currentCategory, 0);
-    EXPECT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.model().category(), 0);
+    EXPECT_EQ(game.model().tangram(), 1);
     QTest::mousePress(category, Qt::LeftButton);
-    EXPECT_EQ(game.state.currentCategory, 1);
-    EXPECT_EQ(game.state.currentTangram, 2);
+    EXPECT_EQ(game.model().category(), 1);
+    EXPECT_EQ(game.model().tangram(), 2);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Animals - Tangram: 1");
     game.form().button(ToolButton::Up)->click();
-    ASSERT_EQ(game.state.currentTangram, 4);
+    ASSERT_EQ(game.model().tangram(), 4);
     QTest::mousePress(category, Qt::MiddleButton);
-    EXPECT_EQ(game.state.currentCategory, 1);
-    EXPECT_EQ(game.state.currentTangram, 2);
+    EXPECT_EQ(game.model().category(), 1);
+    EXPECT_EQ(game.model().tangram(), 2);
 }
 
 // The unsolved commands skip finished tangrams; with none left but the current one they say so.
@@ -70,23 +70,23 @@ TEST_F(Commands, UnsolvedCommandsSkipFinishedOnesOrSaySo) {
     startAt(1, 0);
     game.progress.setStatus(3, 8);
     game.form().button(ToolButton::UnsolvedUp)->click();
-    EXPECT_EQ(game.state.currentTangram, 6);
+    EXPECT_EQ(game.model().tangram(), 6);
     game.form().button(ToolButton::UnsolvedDn)->click();
-    EXPECT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.model().tangram(), 1);
     EXPECT_TRUE(game.windows.messages.empty());
 
     game.progress.setStatus(6, 15);
     game.form().button(ToolButton::UnsolvedUp)->click();
     ASSERT_EQ(game.windows.messages.size(), 1u);
-    EXPECT_EQ(game.windows.messages[0].kind, 10);
+    EXPECT_EQ(game.windows.messages[0].kind, MessageKind::Notice);
     EXPECT_EQ(game.windows.messages[0].text, "All Tangrams of this category already solved.");
-    EXPECT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.model().tangram(), 1);
 
-    game.state.languageFlag = 1;
+    game.preferences.language = Language::German;
     game.form().button(ToolButton::UnsolvedDn)->click();
     ASSERT_EQ(game.windows.messages.size(), 2u);
     EXPECT_EQ(game.windows.messages[1].text, "Alle Tangrams dieser Kategorie bereits gelöst.");
-    EXPECT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.model().tangram(), 1);
 }
 
 // The caption names category, tangram and state only when the pattern is on the board; the game's
@@ -97,11 +97,11 @@ TEST_F(Commands, CaptionInBothLanguages) {
     game.progress.gameName = "anna";
     game.form().UpdateCaption();
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Animals - Tangram: 2 (solved) - Game: anna");
-    game.state.languageFlag = 1;
+    game.preferences.language = Language::German;
     game.progress.setStatus(4, 15);
     game.form().UpdateCaption();
     EXPECT_EQ(caption(), "Pivolet V3.1 - Kategorie: Tiere - Tangram: 2 (aufgegeben) - Spiel: anna");
-    game.state.patternMode = 3;
+    game.preferences.patternMode = 3;
     game.form().UpdateCaption();
     EXPECT_EQ(caption(), "Pivolet V3.1 - Spiel: anna");
 }
@@ -112,13 +112,13 @@ TEST_F(Commands, HintsInBothLanguages) {
     EXPECT_EQ(game.form().button(ToolButton::Tip)->hint(), "I need a little help.");
     EXPECT_EQ(game.form().button(ToolButton::Category)->hint(), "I take another category.");
     EXPECT_EQ(game.form().button(ToolButton::Info)->hint(), "Who did this PIVOLET GAME?");
-    game.state.languageFlag = 1;
+    game.preferences.language = Language::German;
     game.form().UpdateHints();
     EXPECT_EQ(game.form().button(ToolButton::Tip)->hint(), "Ich lass mir unter die Arme greifen.");
     EXPECT_EQ(game.form().button(ToolButton::Category)->hint(), "Ich möchte eine ander Kategorie wählen.");
     EXPECT_EQ(game.form().button(ToolButton::UnsolvedDn)->hint(), "Ich nehm' das vorige ungelöste Tangram.");
     for (ToolButton which : HintedButtons)
-        EXPECT_EQ(game.form().button(which)->hint().toStdString(), texts::buttonHint(1, which));
+        EXPECT_EQ(game.form().button(which)->hint().toStdString(), texts::buttonHint(Language::German, which));
     EXPECT_EQ(caption(), "Pivolet V3.1 - Kategorie: Menschen - Tangram: 1");
 }
 
@@ -127,14 +127,14 @@ TEST_F(Commands, NewGameAsksThenSavesAndClears) {
     startAt(1, 0);
     game.form().button(ToolButton::Tip)->click();
     game.form().button(ToolButton::Tip)->click();
-    game.windows.answers = {7};
+    game.windows.answers = {DialogAnswer::No};
     game.form().button(ToolButton::NewGame)->click();
     EXPECT_EQ(game.progress.status(1).tipLevel(), 2);
     EXPECT_EQ(game.board().tans()[1], convexSquare()[1]);
 
     game.windows.gameNames = {"anna"};
     game.form().button(ToolButton::NewGame)->click();
-    EXPECT_EQ(game.windows.kinds(), (std::vector<int>{4, 4}));
+    EXPECT_EQ(game.windows.kinds(), (std::vector<MessageKind>{MessageKind::GiveUp, MessageKind::GiveUp}));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(game.folder() + "games/anna.pvg")));
     EXPECT_EQ(game.progress.status(1).value, 0);
     EXPECT_TRUE(game.progress.gameName.empty());
@@ -176,17 +176,17 @@ TEST_F(Commands, StatisticsRulesAndExit) {
     game.form().button(ToolButton::Stat)->click();
     EXPECT_EQ(game.windows.statisticsShown, 1);
     game.form().button(ToolButton::Rules)->click();
-    game.state.languageFlag = 1;
+    game.preferences.language = Language::German;
     game.form().button(ToolButton::Rules)->click();
     EXPECT_EQ(game.help.opened, (std::vector<int>{2, 1}));
 
-    game.windows.answers = {7};
+    game.windows.answers = {DialogAnswer::No};
     game.form().button(ToolButton::Exit)->click();
     EXPECT_TRUE(game.form().isVisible());
     EXPECT_TRUE(game.stored("wid").isNull());
     game.form().button(ToolButton::Exit)->click();
     EXPECT_FALSE(game.form().isVisible());
-    EXPECT_EQ(game.windows.kinds(), (std::vector<int>{3, 3}));
+    EXPECT_EQ(game.windows.kinds(), (std::vector<MessageKind>{MessageKind::Quit, MessageKind::Quit}));
     EXPECT_EQ(game.help.quits, 1);
 }
 

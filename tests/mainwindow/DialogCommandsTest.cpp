@@ -87,15 +87,15 @@ TEST_F(DialogCommands, SelectionChangesCategoryAndPicks) {
     });
     EXPECT_EQ(boardWhileOpen, 2);
     EXPECT_EQ(captionWhileOpen, "Pivolet V3.1 - Category: Animals - Tangram: 1");
-    EXPECT_EQ(game.state.currentCategory, 1);
-    EXPECT_EQ(game.state.currentTangram, 2);
+    EXPECT_EQ(game.model().category(), 1);
+    EXPECT_EQ(game.model().tangram(), 2);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Animals - Tangram: 1");
 
     // Category 1 holds entries 2 and 4: the second cell is number 2, entry 4.
     inDialog(ToolButton::Select, [&](QWidget* dialog) {
         QTest::mousePress(dialog->findChild<QWidget*>("box"), Qt::LeftButton, {}, QPoint(130, 10));
     });
-    EXPECT_EQ(game.state.currentTangram, 4);
+    EXPECT_EQ(game.model().tangram(), 4);
     EXPECT_EQ(game.board().currentTangram(), 4);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Animals - Tangram: 2");
 }
@@ -136,7 +136,7 @@ TEST_F(DialogCommands, OptionsTakeEffectAtOnce) {
     });
     EXPECT_EQ(hint, QStringLiteral("Ich probier ein anderes Tangram."));
     EXPECT_EQ(title, QStringLiteral("Menschen-1"));
-    EXPECT_EQ(game.state.background, 0);
+    EXPECT_EQ(game.preferences.background, 0);
     EXPECT_EQ(window, sheetPixel({5, 65}));
     EXPECT_EQ(toolBar, sheetPixel({160, 3}));
     // Modes 3, 0, 1, 2: the window hides for 0, and only then does the board draw the silhouette.
@@ -147,7 +147,7 @@ TEST_F(DialogCommands, OptionsTakeEffectAtOnce) {
     EXPECT_EQ(grey[0], 0);
     EXPECT_GT(grey[1], 0);
     EXPECT_EQ(grey[2], 0);
-    EXPECT_EQ(game.state.patternMode, 2);
+    EXPECT_EQ(game.preferences.patternMode, 2);
     EXPECT_EQ(game.music.soundToggles, 1);
     EXPECT_EQ(caption(), "Pivolet V3.1");
 }

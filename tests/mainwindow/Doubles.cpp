@@ -2,17 +2,17 @@
 
 namespace pivo::testing {
 
-int ScriptedWindows::answer(int kind, const QString& text) {
+DialogAnswer ScriptedWindows::answer(MessageKind kind, const QString& text) {
     messages.push_back({kind, text});
-    if (answers.empty()) return 6;
-    const int result = answers.front();
+    if (answers.empty()) return DialogAnswer::Yes;
+    const DialogAnswer result = answers.front();
     answers.pop_front();
     return result;
 }
 
 void ScriptedWindows::chooseLanguage() {
     ++languageQuestions;
-    if (languageFlag) *languageFlag = languageChoice;
+    if (language) *language = languageChoice;
 }
 
 bool ScriptedWindows::askGameName(std::string& name) {
@@ -30,8 +30,8 @@ bool ScriptedWindows::pickGame(std::string& name) {
     return true;
 }
 
-std::vector<int> ScriptedWindows::kinds() const {
-    std::vector<int> result;
+std::vector<MessageKind> ScriptedWindows::kinds() const {
+    std::vector<MessageKind> result;
     for (const ShownMessage& message : messages) result.push_back(message.kind);
     return result;
 }

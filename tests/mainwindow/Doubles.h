@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/GameWindows.h"
+#include "model/Language.h"
 #include "media/Music.h"
 #include "help/RulesHelp.h"
 #include "media/SoundEffects.h"
@@ -45,7 +46,7 @@ public:
 
 /// A message the player was shown, and whether it asked (two buttons) or told (one).
 struct ShownMessage {
-    int kind = 0;
+    MessageKind kind = MessageKind::Notice;
     QString text;
 };
 
@@ -54,13 +55,13 @@ struct ShownMessage {
 class ScriptedWindows : public GameWindows {
 public:
     void setMainWindow(QWidget* window) override { mainWindow = window; }
-    int showStockMessage(int kind) override { return answer(kind, {}); }
-    int showTextMessage(int kind, const QString& text) override { return answer(kind, text); }
+    DialogAnswer showStockMessage(MessageKind kind) override { return answer(kind, {}); }
+    DialogAnswer showTextMessage(MessageKind kind, const QString& text) override { return answer(kind, text); }
     void chooseLanguage() override;
     bool askGameName(std::string& name) override;
     bool pickGame(std::string& name) override;
     void showStatistics() override { ++statisticsShown; }
-    bool selectTangram(const std::function<void()>&) override { return false; }
+    std::optional<int> selectTangram(const SelectEffects&) override { return std::nullopt; }
     void showOptions(const OptionEffects&) override {}
     void showAbout() override {}
     void showPatternWindow(bool shown) override { patternShown = shown; }
@@ -68,12 +69,12 @@ public:
     QPoint patternWindowPosition() const override { return patternPosition; }
 
     /// The kinds of every message shown, in order.
-    std::vector<int> kinds() const;
+    std::vector<MessageKind> kinds() const;
 
     QWidget* mainWindow = nullptr;
     std::vector<ShownMessage> messages;
-    std::deque<int> answers;
-    int languageChoice = 0;
+    std::deque<DialogAnswer> answers;
+    Language languageChoice = Language::English;
     int languageQuestions = 0;
     std::deque<std::string> gameNames;
     std::deque<std::string> pickedGames;
@@ -82,11 +83,11 @@ public:
     bool patternShown = false;
     int patternRefreshes = 0;
     QPoint patternPosition{640, 120};
-    /// The language flag as the language dialog sets it.
-    int* languageFlag = nullptr;
+    /// The language as the language dialog sets it.
+    Language* language = nullptr;
 
 private:
-    int answer(int kind, const QString& text);
+    DialogAnswer answer(MessageKind kind, const QString& text);
 };
 
 }  // namespace pivo::testing

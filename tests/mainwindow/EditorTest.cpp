@@ -2,8 +2,8 @@
 // the caption and pivo.dat, and what the author is told when a command is refused or not written.
 
 #include "TestGame.h"
+#include "tests/model/TempFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -94,8 +94,8 @@ TEST_F(Editor, AddStoresTheLaidFigureAsTheCurrentEntry) {
 
     click(EditorButton::Add);
 
-    EXPECT_EQ(game.state.currentTangram, 5);
-    EXPECT_EQ(game.state.currentCategory, 2);
+    EXPECT_EQ(game.model().tangram(), 5);
+    EXPECT_EQ(game.model().category(), 2);
     EXPECT_EQ(game.catalogue.tangramCount(), 12);
     EXPECT_EQ(game.catalogue.categoryCount(2), 2);
     EXPECT_EQ(game.catalogue.entry(5).category, 2);
@@ -121,7 +121,7 @@ TEST_F(Editor, DeleteShowsTheEntryThatFollowedInTheCategory) {
     ASSERT_EQ(game.catalogue.entry(6).placement, former5);
 
     click(EditorButton::Delete);
-    EXPECT_EQ(game.state.currentTangram, 5);
+    EXPECT_EQ(game.model().tangram(), 5);
     EXPECT_EQ(game.board().currentTangram(), 5);
     EXPECT_EQ(game.board().pattern(), former5);
     EXPECT_EQ(game.board().tans(), startPlacement());
@@ -132,11 +132,11 @@ TEST_F(Editor, DeleteShowsTheEntryThatFollowedInTheCategory) {
     QTest::mousePress(game.form().button(ToolButton::Category), Qt::RightButton);
     QTest::mousePress(game.form().button(ToolButton::Category), Qt::RightButton);
     game.form().button(ToolButton::Up)->click();
-    ASSERT_EQ(game.state.currentTangram, 3);
+    ASSERT_EQ(game.model().tangram(), 3);
     const Placement former6 = game.catalogue.entry(6).placement;
     click(EditorButton::Delete);
-    EXPECT_EQ(game.state.currentTangram, 5);
-    EXPECT_EQ(game.state.currentCategory, 0);
+    EXPECT_EQ(game.model().tangram(), 5);
+    EXPECT_EQ(game.model().category(), 0);
     EXPECT_EQ(game.board().pattern(), former6);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Humans - Tangram: 3");
     EXPECT_EQ(onDisk().size(), 10u * RecordSize);
@@ -149,12 +149,12 @@ TEST_F(Editor, DeleteOfTheLastEntryMovesBackWithinTheCategory) {
     const Placement former11 = game.catalogue.entry(11).placement;
     click(EditorButton::Add);
     game.form().button(ToolButton::Up)->click();
-    ASSERT_EQ(game.state.currentTangram, 12);
+    ASSERT_EQ(game.model().tangram(), 12);
 
     click(EditorButton::Delete);
     EXPECT_EQ(game.catalogue.tangramCount(), 11);
-    EXPECT_EQ(game.state.currentTangram, 11);
-    EXPECT_EQ(game.state.currentCategory, 7);
+    EXPECT_EQ(game.model().tangram(), 11);
+    EXPECT_EQ(game.model().category(), 7);
     EXPECT_EQ(game.board().pattern(), game.catalogue.entry(11).placement);
     EXPECT_NE(game.board().pattern(), former11);
 }
@@ -163,12 +163,12 @@ TEST_F(Editor, DeleteOfTheLastEntryMovesBackWithinTheCategory) {
 TEST_F(Editor, DeleteOfACategorysOnlyEntryIsRefusedWithANotice) {
     startAt(5, 2, 1);
     click(EditorButton::Delete);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{10});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Notice});
     EXPECT_EQ(game.windows.messages[0].text,
               "Das ist das einzige Tangram der Kategorie \"Werkzeuge und Hausrat\", und jede Kategorie braucht "
               "eines. Nichts wurde gelöscht.");
     EXPECT_EQ(game.catalogue.tangramCount(), 11);
-    EXPECT_EQ(game.state.currentTangram, 5);
+    EXPECT_EQ(game.model().tangram(), 5);
     EXPECT_EQ(onDisk(), smallCatalogue());
 }
 
@@ -184,7 +184,7 @@ TEST_F(Editor, AddToAFullCatalogueIsRefusedWithANotice) {
     game.lay(3, {30, 30, 0});
 
     click(EditorButton::Add);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{10});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Notice});
     EXPECT_EQ(game.windows.messages[0].text,
               "The catalogue is full: it holds 3000 Tangrams already. Nothing was added.");
     EXPECT_EQ(game.catalogue.tangramCount(), MaxTangrams);
@@ -220,7 +220,7 @@ TEST_F(Editor, SaveCentresTheFileAndTheNextStartShowsIt) {
 
     ASSERT_TRUE(game.close());
     game.restart();
-    EXPECT_EQ(game.state.currentTangram, 4);
+    EXPECT_EQ(game.model().tangram(), 4);
     EXPECT_EQ(game.board().pattern(), centredPlacement(shown));
     EXPECT_EQ(game.catalogue.records(false), centred);
 }
@@ -229,10 +229,10 @@ TEST_F(Editor, SaveCentresTheFileAndTheNextStartShowsIt) {
 // add stands in the game.
 TEST_F(Editor, AFailedWriteIsReportedAndTheFileStays) {
     startAt(1, 0, 1);
-    ASSERT_TRUE(QDir(QString::fromStdString(game.folder())).mkdir("pivo.dat.new"));
+    const scratch::FileSizeLimit driveFull(0);
 
     click(EditorButton::Add);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{10});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Notice});
     EXPECT_EQ(game.windows.messages[0].text,
               "Datei pivo.dat konnte nicht geschrieben werden und ist unverändert. Die Änderung gilt nur im Spiel.");
     EXPECT_EQ(game.catalogue.tangramCount(), 12);

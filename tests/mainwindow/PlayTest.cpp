@@ -39,7 +39,7 @@ protected:
 
 // A figure laid tan by tan with the mouse, anywhere on the board, solves the tangram: green, tune, notice.
 TEST_F(Play, LayingTheWholeFigureSolvesIt) {
-    ASSERT_EQ(game.state.currentTangram, 1);
+    ASSERT_EQ(game.model().tangram(), 1);
     EXPECT_EQ(game.screen().pixelColor(game.pixelIn(1, convexSquare()[0], GrabZone::Move)), SilhouetteGrey);
     // Laid three units left of the silhouette: the check compares shapes, not places.
     for (int tan = 1; tan <= TanCount; ++tan) {
@@ -55,7 +55,7 @@ TEST_F(Play, LayingTheWholeFigureSolvesIt) {
     EXPECT_EQ(game.board().playState(), PlayState::Solved);
     for (int tan = 1; tan <= TanCount; ++tan) EXPECT_EQ(game.colourOfTan(tan), Green) << "tan " << tan;
     EXPECT_EQ(game.sound.played.back(), SolvedSound);
-    ASSERT_EQ(game.windows.kinds(), std::vector<int>{1});
+    ASSERT_EQ(game.windows.kinds(), std::vector<MessageKind>{MessageKind::Solved});
     EXPECT_TRUE(game.progress.status(1).finished());
     EXPECT_TRUE(game.progress.gameModified);
     EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Humans - Tangram: 1 (solved)");
@@ -146,6 +146,41 @@ TEST_F(Play, TipsLeadToTheGivenUpState) {
     game.form().DnBtnClick();
     EXPECT_EQ(game.board().tans(), startPlacement());
     EXPECT_FALSE(tip->isEnabled());
+}
+
+// After every press, drag, put-down, refusal and tip the board shows exactly what a board painted
+// afresh from the model shows: the rectangles repainted after each change leave nothing stale.
+TEST_F(Play, TheBoardAlwaysShowsTheModel) {
+    BoardBox* box = game.form().box();
+    const auto afresh = [&] {
+        BoardBox fresh(game.board());
+        fresh.setSilhouetteShown(true);
+        fresh.resize(box->size());
+        fresh.repaintBoard();
+        return fresh.grab().toImage();
+    };
+    for (int tan : {6, 3, 7}) {
+        TanPlacement target = convexSquare()[tan - 1];
+        target.x -= 3;
+        game.lay(tan, target);
+        ASSERT_EQ(game.board().tans()[tan - 1], target);
+        EXPECT_EQ(game.screen(), afresh()) << "tan " << tan << " laid";
+    }
+    // Lifted over the square laid before, and refused there: the outline crosses a lying tan.
+    const TanPlacement large = game.board().tans()[3];
+    const QPoint grab = game.pixelIn(4, large, GrabZone::Move);
+    game.press(Qt::LeftButton, grab);
+    const TanPlacement square = game.board().tans()[5];
+    game.dragTo(grab + QPoint(square.x - large.x, square.y - large.y) * game.unit());
+    EXPECT_EQ(game.screen(), afresh()) << "dragged over the square";
+    game.click(Qt::LeftButton, game.emptyPixel());
+    ASSERT_EQ(game.sound.played.back(), RefusedSound);
+    EXPECT_EQ(game.screen(), afresh()) << "refused";
+    game.form().button(ToolButton::Tip)->click();
+    EXPECT_EQ(game.screen(), afresh()) << "tip while lifted";
+    for (int tip = 2; tip <= 7; ++tip) game.form().button(ToolButton::Tip)->click();
+    ASSERT_EQ(game.board().playState(), PlayState::GivenUp);
+    EXPECT_EQ(game.screen(), afresh()) << "given up";
 }
 
 // With a pattern window the board shows no silhouette, only the tans on silver.

@@ -60,7 +60,7 @@ TEST(RealDialogs, GermanFirstStartSolvedNoticeAndPatternTitle) {
     game.start();
     QTest::qWait(50);
     ASSERT_EQ(player.answered, 1);
-    EXPECT_EQ(game.state.languageFlag, 1);
+    EXPECT_EQ(game.preferences.language, Language::German);
     TPatForm* pattern = game.realWindows->patternWindow();
     ASSERT_TRUE(pattern->isVisible());
     EXPECT_EQ(pattern->windowTitle(), "Menschen-1");

@@ -3,7 +3,7 @@
 #include "mainwindow/BoardBox.h"
 #include "resources/ImageButton.h"
 #include "mainwindow/Settings.h"
-#include "model/Texts.h"
+#include "texts/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,17 +24,17 @@ const QStringList CloseKeys = {"sound", "wid", "hig", "level", "group", "tongue"
 // background 0, category 0, tangram 1, no game, the medium pattern window.
 TEST(Startup, FirstStartAsksLanguageAndUsesDefaults) {
     TestGame game;
-    game.windows.languageChoice = 1;
+    game.windows.languageChoice = Language::German;
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 1);
-    EXPECT_EQ(game.state.languageFlag, 1);
-    EXPECT_TRUE(game.state.sound);
-    EXPECT_TRUE(game.state.music);
-    EXPECT_EQ(game.state.background, 0);
-    EXPECT_EQ(game.state.currentCategory, 0);
-    EXPECT_EQ(game.state.currentTangram, 1);
-    EXPECT_EQ(game.state.patternMode, 2);
-    EXPECT_FALSE(game.state.editorMode);
+    EXPECT_EQ(game.preferences.language, Language::German);
+    EXPECT_TRUE(game.preferences.sound);
+    EXPECT_TRUE(game.preferences.music);
+    EXPECT_EQ(game.preferences.background, 0);
+    EXPECT_EQ(game.model().category(), 0);
+    EXPECT_EQ(game.model().tangram(), 1);
+    EXPECT_EQ(game.preferences.patternMode, 2);
+    EXPECT_FALSE(game.preferences.editorMode);
     EXPECT_TRUE(game.progress.gameName.empty());
     EXPECT_TRUE(game.windows.patternShown);
     EXPECT_EQ(game.music.starts, 1);
@@ -55,9 +55,7 @@ TEST(Startup, UserStoreIsAnIniFileUnderTheConfigFolder) {
     {
         auto store = Settings::openUserStore();
         Settings settings(*store);
-        GameState state;
-        state.currentTangram = 12;
-        settings.writeClose(state, "anna", QSize(800, 600));
+        settings.writeClose(Preferences{}, Position{0, 12}, "anna", QSize(800, 600));
     }
     qputenv("XDG_CONFIG_HOME", previous);
     QFile file(config.path() + "/Brambleworks/Pivolet/V3.ini");
@@ -77,12 +75,12 @@ TEST(Startup, CloseWritesEverySettingAndTheNextStartRestoresThem) {
     game.start();
     QTest::mousePress(game.form().button(ToolButton::Category), Qt::LeftButton);
     game.form().button(ToolButton::Up)->click();
-    ASSERT_EQ(game.state.currentTangram, 4);
+    ASSERT_EQ(game.model().tangram(), 4);
     game.form().button(ToolButton::Tip)->click();
-    game.state.sound = false;
-    game.state.music = false;
-    game.state.background = 4;
-    game.state.patternMode = 3;
+    game.preferences.sound = false;
+    game.preferences.music = false;
+    game.preferences.background = 4;
+    game.preferences.patternMode = 3;
     game.form().resize(1000, 700);
     game.windows.gameNames = {"anna"};
     ASSERT_TRUE(game.close());
@@ -103,12 +101,12 @@ TEST(Startup, CloseWritesEverySettingAndTheNextStartRestoresThem) {
 
     game.restart();
     EXPECT_EQ(game.windows.languageQuestions, 0);
-    EXPECT_FALSE(game.state.sound);
-    EXPECT_FALSE(game.state.music);
-    EXPECT_EQ(game.state.background, 4);
-    EXPECT_EQ(game.state.currentCategory, 1);
-    EXPECT_EQ(game.state.currentTangram, 4);
-    EXPECT_EQ(game.state.patternMode, 3);
+    EXPECT_FALSE(game.preferences.sound);
+    EXPECT_FALSE(game.preferences.music);
+    EXPECT_EQ(game.preferences.background, 4);
+    EXPECT_EQ(game.model().category(), 1);
+    EXPECT_EQ(game.model().tangram(), 4);
+    EXPECT_EQ(game.preferences.patternMode, 3);
     EXPECT_EQ(game.progress.gameName, "anna");
     EXPECT_EQ(game.progress.status(4).tipLevel(), 1);
     EXPECT_FALSE(game.progress.gameModified);
@@ -128,18 +126,18 @@ TEST(Startup, StoredValuesAreClamped) {
     game.store("patmode", "0");
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 0);
-    EXPECT_EQ(game.state.languageFlag, 5);
-    EXPECT_TRUE(game.state.sound);
-    EXPECT_EQ(game.state.currentCategory, 7);
-    EXPECT_EQ(game.state.currentTangram, 11);
+    EXPECT_EQ(game.preferences.language, static_cast<Language>(5));
+    EXPECT_TRUE(game.preferences.sound);
+    EXPECT_EQ(game.model().category(), 7);
+    EXPECT_EQ(game.model().tangram(), 11);
     EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Letters and numbers - Tangram: 1");
 
     game.restart();
     game.store("level", "-3");
     game.store("group", "-1");
     game.restart();
-    EXPECT_EQ(game.state.currentCategory, 0);
-    EXPECT_EQ(game.state.currentTangram, 1);
+    EXPECT_EQ(game.model().category(), 0);
+    EXPECT_EQ(game.model().tangram(), 1);
 }
 
 // A stored tangram of another category than the stored one takes its own category along.
@@ -149,8 +147,8 @@ TEST(Startup, CategoryFollowsAStoredTangramOfAnotherCategory) {
     game.store("level", "4");
     game.store("group", "0");
     game.start();
-    EXPECT_EQ(game.state.currentCategory, 1);
-    EXPECT_EQ(game.state.currentTangram, 4);
+    EXPECT_EQ(game.model().category(), 1);
+    EXPECT_EQ(game.model().tangram(), 4);
 }
 
 // Background and pattern mode outside their ranges are kept as stored but used within range.
@@ -164,7 +162,7 @@ TEST(Startup, OutOfRangeBackgroundAndPatternModeAreUsedInRange) {
     EXPECT_EQ(game.screen().pixelColor(game.pixelIn(1, convexSquare()[0], GrabZone::Move)),
               QColor(160, 160, 160));
     EXPECT_EQ(game.form().windowTitle(), "Pivolet V3.1 - Category: Humans - Tangram: 1");
-    game.windows.answers = {6};
+    game.windows.answers = {DialogAnswer::Yes};
     ASSERT_TRUE(game.close());
     EXPECT_EQ(game.stored("back"), "9");
     EXPECT_EQ(game.stored("patmode"), "-2");
@@ -177,7 +175,7 @@ TEST(Startup, UnusableCatalogueEndsTheGame) {
     missing.removeCatalogue();
     EXPECT_FALSE(missing.create());
     ASSERT_EQ(missing.windows.messages.size(), 1u);
-    EXPECT_EQ(missing.windows.messages[0].kind, 10);
+    EXPECT_EQ(missing.windows.messages[0].kind, MessageKind::Notice);
     EXPECT_EQ(missing.windows.messages[0].text, "Can't find file pivo.dat. Program aborted.");
 
     TestGame german;
@@ -193,13 +191,13 @@ TEST(Startup, UnusableCatalogueEndsTheGame) {
     bytes.insert(bytes.end(), animals.begin(), animals.end());
     empty.writeCatalogue(bytes);
     EXPECT_FALSE(empty.create());
-    EXPECT_EQ(empty.windows.messages.at(0).text.toStdString(), texts::emptyCategory(-1, 2));
+    EXPECT_EQ(empty.windows.messages.at(0).text.toStdString(), texts::emptyCategory(Language::NotChosen, 2));
     EXPECT_TRUE(empty.stored("level").isNull());
 
     TestGame none;
     none.writeCatalogue({});
     EXPECT_FALSE(none.create());
-    EXPECT_EQ(none.windows.messages.at(0).text.toStdString(), texts::emptyCategory(-1, 0));
+    EXPECT_EQ(none.windows.messages.at(0).text.toStdString(), texts::emptyCategory(Language::NotChosen, 0));
 }
 
 // A stored game whose file is gone starts without a game, and the close writes the name empty.
@@ -219,7 +217,7 @@ TEST(Startup, MaximisedCloseKeepsTheStoredSize) {
     TestGame game;
     game.store("tongue", "0");
     game.start();
-    game.windows.answers = {7};
+    game.windows.answers = {DialogAnswer::No};
     EXPECT_FALSE(game.close());
     EXPECT_TRUE(game.stored("sound").isNull());
     game.form().showMaximized();

@@ -43,12 +43,13 @@ std::vector<std::uint8_t> smallCatalogue() {
 }
 
 TestGame::TestGame(bool realDialogs) {
-    if (realDialogs) realWindows = std::make_unique<DialogWindows>(state);
+    if (realDialogs) realWindows = std::make_unique<DialogWindows>(preferences);
     folder_ = dir_.path().toStdString() + "/";
     store_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
     settings_ = std::make_unique<Settings>(*store_);
-    state.programFolder = folder_;
-    windows.languageFlag = &state.languageFlag;
+    preferences.programFolder = folder_;
+    model_ = std::make_unique<GameModel>(catalogue, progress, folder_);
+    windows.language = &preferences.language;
     writeCatalogue(smallCatalogue());
 }
 
@@ -74,11 +75,9 @@ QString TestGame::stored(const QString& key) const {
 }
 
 bool TestGame::create() {
-    form_ = std::make_unique<TMainForm>(MainFormContext{state, catalogue, progress, *settings_, windowsInUse(),
-                                                        sound, music, help, TDlgResources::shared()});
-    if (form_->started() && realWindows)
-        realWindows->createWindows(catalogue, progress, form_->board(), settings_->patternPosition(),
-                                   form_->savedGames());
+    form_ = std::make_unique<TMainForm>(MainFormContext{preferences, *model_, *settings_, windowsInUse(), sound,
+                                                        music, help, TDlgResources::shared()});
+    if (form_->started() && realWindows) realWindows->createWindows(*model_, settings_->patternPosition());
     return form_->started();
 }
 
@@ -100,16 +99,17 @@ void TestGame::restart() {
     const bool realDialogs = realWindows != nullptr;
     realWindows.reset();
     form_.reset();
-    state = GameState{};
-    state.programFolder = folder_;
+    preferences = Preferences{};
+    preferences.programFolder = folder_;
     catalogue = Catalogue{};
     progress = Progress{};
+    model_ = std::make_unique<GameModel>(catalogue, progress, folder_);
     sound = RecordingSound{};
     music = RecordingMusic{};
     help = RecordingHelp{};
     windows = ScriptedWindows{};
-    windows.languageFlag = &state.languageFlag;
-    if (realDialogs) realWindows = std::make_unique<DialogWindows>(state);
+    windows.language = &preferences.language;
+    if (realDialogs) realWindows = std::make_unique<DialogWindows>(preferences);
     settings_.reset();
     store_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
     settings_ = std::make_unique<Settings>(*store_);

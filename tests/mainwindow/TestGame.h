@@ -3,11 +3,12 @@
 #include "app/DialogWindows.h"
 #include "Doubles.h"
 
-#include "model/Catalogue.h"
-#include "model/GameState.h"
-#include "model/Progress.h"
 #include "mainwindow/Settings.h"
 #include "mainwindow/TMainForm.h"
+#include "model/Catalogue.h"
+#include "model/GameModel.h"
+#include "model/Preferences.h"
+#include "model/Progress.h"
 
 #include <QImage>
 #include <QSettings>
@@ -57,7 +58,8 @@ public:
     void restart();
 
     TMainForm& form() { return *form_; }
-    const Board& board() { return form_->board(); }
+    GameModel& model() { return *model_; }
+    const Board& board() { return model_->board(); }
     int unit() { return board().unitSize(); }
 
     /// Mouse on the board, in board pixels.
@@ -81,7 +83,7 @@ public:
     /// Colour the player sees in the middle of tan `tan`.
     QColor colourOfTan(int tan);
 
-    GameState state;
+    Preferences preferences;
     Catalogue catalogue;
     Progress progress;
     RecordingSound sound;
@@ -98,6 +100,7 @@ private:
     std::string folder_;
     std::unique_ptr<QSettings> store_;
     std::unique_ptr<Settings> settings_;
+    std::unique_ptr<GameModel> model_;
     std::unique_ptr<TMainForm> form_;
 };
 

@@ -18,9 +18,9 @@ struct ClipLog : ClipDeck {
 };
 
 struct EffectPlayerTest : ::testing::Test {
-    GameState state;
+    Preferences preferences;
     ClipLog clips;
-    EffectPlayer effects{state, clips};
+    EffectPlayer effects{preferences, clips};
 };
 
 // Effect n plays clip n - 1, and each new effect silences the one before it first.
@@ -36,10 +36,10 @@ TEST_F(EffectPlayerTest, NewEffectCutsOffTheLast) {
 // While sound is off nothing happens at all, the solved tune included, and the last clip is not cut.
 TEST_F(EffectPlayerTest, SoundOffPlaysAndSilencesNothing) {
     effects.playSoundEffect(5);
-    state.sound = false;
+    preferences.sound = false;
     for (int effect = 0; effect <= 6; ++effect) effects.playSoundEffect(effect);
     EXPECT_EQ(clips.log, std::vector<std::string>{"start 4"});
-    state.sound = true;
+    preferences.sound = true;
     effects.playSoundEffect(6);
     EXPECT_EQ(clips.log.back(), "start 5");
 }
@@ -53,14 +53,6 @@ TEST_F(EffectPlayerTest, NumbersOutsideTheClipsOnlySilence) {
     EXPECT_EQ(clips.log, (std::vector<std::string>{"start 1", "silence 1"}));
 }
 
-/// Passes the board's sound requests on, the way the main window does.
-struct SoundRelay : BoardListener {
-    SoundEffects* effects = nullptr;
-    void onBoardEvent(const BoardEvent& event) override {
-        if (event.kind == BoardEvent::Kind::Sound) effects->playSoundEffect(event.value);
-    }
-};
-
 // Handling a tan on the real board asks for pick-up, move steps, refusal and put-down, each cutting the last.
 TEST_F(EffectPlayerTest, BoardActionsRequestTheirEffects) {
     constexpr int U = 6;
@@ -68,9 +60,11 @@ TEST_F(EffectPlayerTest, BoardActionsRequestTheirEffects) {
     std::vector<std::uint8_t> record{0, 30, 25, 0, 50, 25, 4, 72, 25, 0, 30, 55, 0, 60, 55, 4, 85, 55, 0, 95, 25, 0};
     catalogue.loadRecords(record);
     Progress progress;
-    SoundRelay relay;
-    relay.effects = &effects;
-    Board board(catalogue, progress, relay);
+    Board board(catalogue, progress);
+    // Passes the sounds a command asks for on, the way the main window does.
+    const auto play = [&](const Change& change) {
+        for (SoundEffect effect : change.sounds()) effects.playSoundEffect(effect);
+    };
     board.setUnitSize(U);
     board.setUpTangram(1);
 
@@ -87,15 +81,15 @@ TEST_F(EffectPlayerTest, BoardActionsRequestTheirEffects) {
     };
     const TanPlacement start = board.tans()[0];
     const TanPlacement square = board.tans()[5];
-    board.mouseDown(MouseButton::Left, start.x * U, start.y * U);  // lift tan 1
-    board.mouseMove(true, (start.x + 1) * U, start.y * U);         // one unit to the right
-    board.mouseMove(true, square.x * U, square.y * U);             // onto the square
+    play(board.mouseDown(MouseButton::Left, start.x * U, start.y * U));  // lift tan 1
+    play(board.mouseMove(true, (start.x + 1) * U, start.y * U));         // one unit to the right
+    play(board.mouseMove(true, square.x * U, square.y * U));             // onto the square
     Point free = emptyPixel();
-    board.mouseDown(MouseButton::Left, free.x, free.y);            // refused: it would overlap
-    board.mouseDown(MouseButton::Left, square.x * U, square.y * U);
-    board.mouseMove(true, 60 * U, 40 * U);                         // to the free middle
+    play(board.mouseDown(MouseButton::Left, free.x, free.y));            // refused: it would overlap
+    play(board.mouseDown(MouseButton::Left, square.x * U, square.y * U));
+    play(board.mouseMove(true, 60 * U, 40 * U));                         // to the free middle
     free = emptyPixel();
-    board.mouseDown(MouseButton::Left, free.x, free.y);            // put down
+    play(board.mouseDown(MouseButton::Left, free.x, free.y));            // put down
 
     ASSERT_EQ(board.liftedTan(), 0);
     std::vector<std::string> started;

@@ -1,4 +1,5 @@
 #include "media/MidiFiles.h"
+#include "tests/model/TempFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,8 @@ namespace fs = std::filesystem;
 
 // Only files ending in .mid (any letter case) count as music; folders and other files do not.
 TEST(MidiFiles, ListsOnlyMidiFilesOfTheFolder) {
-    const fs::path folder = fs::path(::testing::TempDir()) / "pivo music folder";
-    fs::remove_all(folder);
+    const scratch::TempFolder scratch;
+    const fs::path folder = scratch.path() / "pivo music folder";
     fs::create_directories(folder / "sub.mid");
     for (const char* name : {"a.mid", "B.MID", "c.midi", "notes.txt", "mid", "x.mid.bak"})
         std::ofstream(folder / name) << "MThd";
@@ -29,7 +30,6 @@ TEST(MidiFiles, ListsOnlyMidiFilesOfTheFolder) {
         if (entry.path().filename() == "a.mid" || entry.path().filename() == "B.MID")
             listing.push_back(entry.path().filename().string());
     EXPECT_EQ(names, listing) << "the file system's order, not sorted";
-    fs::remove_all(folder);
 }
 
 // A program folder that cannot be read gives no music instead of an error.

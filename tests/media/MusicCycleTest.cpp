@@ -11,11 +11,11 @@ namespace {
 
 class MusicCycleTest : public ::testing::Test {
 protected:
-    MusicCycleTest() : cycle(state, player, [this](const std::string& folder) {
+    MusicCycleTest() : cycle(preferences, player, [this](const std::string& folder) {
         listedFolders.push_back(folder);
         return files;
     }) {
-        state.programFolder = "/games/pivo/";
+        preferences.programFolder = "/games/pivo/";
     }
 
     void start() {
@@ -25,12 +25,12 @@ protected:
     /// What is heard after one press of the music button: "off" or the name of the piece playing.
     std::string press() {
         cycle.toggleMusic();
-        if (!state.music) return "off";
+        if (!preferences.music) return "off";
         EXPECT_TRUE(player.playing);
-        return player.piece.substr(state.programFolder.size());
+        return player.piece.substr(preferences.programFolder.size());
     }
 
-    GameState state;
+    Preferences preferences;
     FakeMidiPlayer player;
     std::vector<std::string> files{"A.mid", "B.mid", "C.mid"};
     std::vector<std::string> listedFolders;
@@ -55,13 +55,13 @@ TEST_F(MusicCycleTest, ButtonCyclesOffAndNextPieceInListingOrder) {
 
 // With music stored off nothing plays at start-up, but the first piece is current: the first press plays B.
 TEST_F(MusicCycleTest, StoredOffStandsOnTheFirstPieceSoTheFirstPressPlaysTheSecond) {
-    state.music = false;
+    preferences.music = false;
     start();
     EXPECT_TRUE(player.log.empty());
     EXPECT_TRUE(cycle.musicAvailable());
     EXPECT_EQ(cycle.currentName(), "A.mid");
     EXPECT_EQ(press(), "B.mid");
-    EXPECT_TRUE(state.music);
+    EXPECT_TRUE(preferences.music);
 }
 
 // One piece only: the button alternates between silence and that piece, opened afresh from its start.
@@ -80,7 +80,7 @@ TEST_F(MusicCycleTest, NoPiecesKeepTheStoredSwitch) {
     files.clear();
     start();
     EXPECT_FALSE(cycle.musicAvailable());
-    EXPECT_TRUE(state.music);
+    EXPECT_TRUE(preferences.music);
     EXPECT_TRUE(player.log.empty());
     EXPECT_EQ(cycle.currentName(), "");
     cycle.keepAlive();
@@ -119,7 +119,7 @@ TEST_F(MusicCycleTest, KeepAliveBeforeTheStartIsSilent) {
 TEST_F(MusicCycleTest, RefusedPieceIsNotAskedForAgain) {
     player.refusePlay = true;
     start();
-    EXPECT_TRUE(state.music) << "the switch is the player's wish and stays";
+    EXPECT_TRUE(preferences.music) << "the switch is the player's wish and stays";
     const auto asked = player.log.size();
     for (int i = 0; i < 3; ++i) cycle.keepAlive();
     EXPECT_EQ(player.log.size(), asked);
@@ -131,7 +131,7 @@ TEST_F(MusicCycleTest, RefusedPieceIsNotAskedForAgain) {
     player.refuseOpen = true;
     press();
     cycle.toggleMusic();
-    EXPECT_TRUE(state.music);
+    EXPECT_TRUE(preferences.music);
     EXPECT_FALSE(player.playing);
     player.log.clear();
     cycle.keepAlive();

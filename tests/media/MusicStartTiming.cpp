@@ -60,12 +60,12 @@ int main(int argc, char** argv) {
     const bool toFile = argc > 2 && std::strcmp(argv[2], "file") == 0;
     QApplication app(argc, argv);
 
-    pivo::GameState state;
-    state.programFolder = (QCoreApplication::applicationDirPath() + "/").toStdString();
-    state.music = musicOn;
+    pivo::Preferences preferences;
+    preferences.programFolder = (QCoreApplication::applicationDirPath() + "/").toStdString();
+    preferences.music = musicOn;
     std::vector<pivo::FluidSynthPlayer::Setting> settings;
     if (toFile) settings = {{"audio.driver", "file"}, {"audio.file.name", (QDir::tempPath() + "/pivo-timing.wav").toStdString()}};
-    pivo::MidiMusic music(state, pivo::FluidSynthPlayer::defaultSoundFont(), settings);
+    pivo::MidiMusic music(preferences, pivo::FluidSynthPlayer::defaultSoundFont(), settings);
 
     const qint64 before = clock.nsecsElapsed();
     music.startMusicAtStartup();

@@ -2,9 +2,10 @@
 #include "media/FirstFrameWatch.h"
 #include "media/FluidSynthPlayer.h"
 #include "media/MidiMusic.h"
-#include "media/QtSoundEffects.h"
+#include "media/QtClipDeck.h"
+#include "tests/model/TempFiles.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QWidget>
@@ -37,12 +38,14 @@ void writeShortPiece(const fs::path& path) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
-fs::path freshFolder(const char* name) {
-    const fs::path folder = fs::path(::testing::TempDir()) / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
+// A folder named as a player's may be, blanks included, inside a scratch folder of its own, so that
+// tests running side by side never share one.
+struct NamedFolder {
+    explicit NamedFolder(const char* name) : path(scratch.path() / name) { fs::create_directories(path); }
+
+    scratch::TempFolder scratch;
+    fs::path path;
+};
 
 // The six built-in clips are PCM WAVE, mono, 8 bit, 22 050 Hz, of the lengths their roles need.
 TEST(SoundClips, ResourcesHaveTheGamesFormatAndLengths) {
@@ -68,9 +71,9 @@ TEST(SoundClips, ResourcesHaveTheGamesFormatAndLengths) {
 
 // Without an audio device the effects neither block nor fail: every clip still loads and plays silently.
 TEST(SoundClips, PlayingWithoutAudioDeviceReturnsAtOnce) {
-    GameState state;
-    QtSoundEffects clips;
-    EffectPlayer effects(state, clips);
+    Preferences preferences;
+    QtClipDeck clips;
+    EffectPlayer effects(preferences, clips);
     QElapsedTimer clock;
     clock.start();
     for (int n = 1; n <= 6; ++n) effects.playSoundEffect(n);
@@ -99,9 +102,10 @@ TEST(FirstFrame, TaskRunsOnceAfterTheFirstPaint) {
 }
 
 struct FluidSynthPlayerTest : ::testing::Test {
-    FluidSynthPlayerTest() : folder(freshFolder("pivo fluidsynth")) { writeShortPiece(folder / "short.mid"); }
+    FluidSynthPlayerTest() { writeShortPiece(folder / "short.mid"); }
 
-    fs::path folder;
+    NamedFolder named{"pivo fluidsynth"};
+    const fs::path folder = named.path;
 };
 
 // A piece plays to its end and, asked again, plays again from its beginning; stop silences it.
@@ -155,11 +159,12 @@ TEST_F(FluidSynthPlayerTest, NoSoundFontOrNoOutputStaysSilent) {
 
 // The game's music with a folder of pieces but no SoundFont: the switches and names work, nothing sounds.
 TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
-    const fs::path folder = freshFolder("pivo program");
+    const NamedFolder named("pivo program");
+    const fs::path& folder = named.path;
     writeShortPiece(folder / "only.mid");
-    GameState state;
-    state.programFolder = folder.string() + "/";
-    MidiMusic music(state, "/nonexistent.sf2");
+    Preferences preferences;
+    preferences.programFolder = folder.string() + "/";
+    MidiMusic music(preferences, "/nonexistent.sf2");
     music.startMusicAtStartup();
     EXPECT_TRUE(music.musicAvailable());
     EXPECT_EQ(music.currentMusicName(), "only.mid");
@@ -168,18 +173,18 @@ TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
     window.show();
     waitFor([] { return false; }, 200);
     music.musicKeepAlive();
-    EXPECT_TRUE(state.music);
+    EXPECT_TRUE(preferences.music);
 
     music.toggleMusic();
-    EXPECT_FALSE(state.music);
+    EXPECT_FALSE(preferences.music);
     music.toggleMusic();
-    EXPECT_TRUE(state.music);
+    EXPECT_TRUE(preferences.music);
     EXPECT_EQ(music.currentMusicName(), "only.mid");
 
     music.toggleSound();
-    EXPECT_FALSE(state.sound);
+    EXPECT_FALSE(preferences.sound);
     music.toggleSound();
-    EXPECT_TRUE(state.sound);
+    EXPECT_TRUE(preferences.sound);
 }
 
 // With a working output the music waits for the first frame, then plays; the button stops it and
@@ -187,12 +192,13 @@ TEST(MidiMusicTest, WithoutSoundFontTheSwitchesStillWork) {
 TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
     const std::string soundFont = FluidSynthPlayer::defaultSoundFont();
     if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
-    const fs::path folder = freshFolder("pivo program with music");
+    const NamedFolder named("pivo program with music");
+    const fs::path& folder = named.path;
     writeShortPiece(folder / "first.mid");
     writeShortPiece(folder / "second.mid");
-    GameState state;
-    state.programFolder = folder.string() + "/";
-    MidiMusic music(state, soundFont, {{"audio.driver", "file"}, {"audio.file.name", (folder / "out.wav").string()}});
+    Preferences preferences;
+    preferences.programFolder = folder.string() + "/";
+    MidiMusic music(preferences, soundFont, {{"audio.driver", "file"}, {"audio.file.name", (folder / "out.wav").string()}});
     music.startMusicAtStartup();
     music.musicKeepAlive();
     waitFor([] { return false; }, 100);
@@ -205,7 +211,7 @@ TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
 
     music.toggleMusic();
     EXPECT_FALSE(music.musicPlaying());
-    EXPECT_FALSE(state.music);
+    EXPECT_FALSE(preferences.music);
     music.toggleMusic();
     EXPECT_TRUE(music.musicPlaying());
     EXPECT_NE(music.currentMusicName(), first);
@@ -217,9 +223,3 @@ TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
 
 }  // namespace
 }  // namespace pivo
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

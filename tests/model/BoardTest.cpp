@@ -10,7 +10,6 @@
 namespace pivo {
 namespace {
 
-using Kind = BoardEvent::Kind;
 constexpr int U = 6;  // pixels per unit, as in the designed window size
 
 // A figure whose tans lie apart from each other, so that any laying order fits.
@@ -18,24 +17,27 @@ constexpr Placement Figure{{{30, 25, 0}, {50, 25, 4}, {72, 25, 0}, {30, 55, 0}, 
 // An asymmetric figure that needs the mirrored parallelogram and odd turn steps.
 constexpr Placement Turned{{{30, 25, 3}, {50, 25, 9}, {72, 25, 2}, {30, 55, 5}, {60, 55, 12}, {85, 55, 1}, {95, 25, 19}}};
 
-struct Recorder : BoardListener {
-    std::vector<BoardEvent> events;
-    void onBoardEvent(const BoardEvent& event) override { events.push_back(event); }
+// The changes the board's commands returned, in order.
+struct Recorder {
+    std::vector<Change> changes;
 
+    void clear() { changes.clear(); }
     std::vector<int> sounds() const {
         std::vector<int> s;
-        for (const auto& e : events)
-            if (e.kind == Kind::Sound) s.push_back(e.value);
+        for (const Change& c : changes) s.insert(s.end(), c.sounds().begin(), c.sounds().end());
         return s;
     }
-    int count(Kind kind) const {
-        return static_cast<int>(std::count_if(events.begin(), events.end(), [&](const auto& e) { return e.kind == kind; }));
+    int solvedNotices() const {
+        return static_cast<int>(std::count_if(changes.begin(), changes.end(), [](const Change& c) { return c.solved; }));
+    }
+    bool nothingChanged() const {
+        return std::all_of(changes.begin(), changes.end(), [](const Change& c) { return c.empty(); });
     }
 };
 
 class BoardTest : public ::testing::Test {
 protected:
-    BoardTest() : board(catalogue, progress, recorder) {
+    BoardTest() : board(catalogue, progress) {
         std::vector<std::uint8_t> bytes;
         for (const Placement& p : {Figure, Turned}) {
             bytes.push_back(0);
@@ -62,9 +64,12 @@ protected:
         return {};
     }
 
-    void click(Point p, MouseButton button = MouseButton::Left) { board.mouseDown(button, p.x, p.y); }
-    void lift(int t) { board.mouseDown(MouseButton::Left, px(tan(t).x), px(tan(t).y)); }
-    void dragTo(int x, int y) { board.mouseMove(true, px(x), px(y)); }
+    void press(MouseButton button, int X, int Y) { recorder.changes.push_back(board.mouseDown(button, X, Y)); }
+    void move(int X, int Y) { recorder.changes.push_back(board.mouseMove(true, X, Y)); }
+    void tip() { recorder.changes.push_back(board.takeTip()); }
+    void click(Point p, MouseButton button = MouseButton::Left) { press(button, p.x, p.y); }
+    void lift(int t) { press(MouseButton::Left, px(tan(t).x), px(tan(t).y)); }
+    void dragTo(int x, int y) { move(px(x), px(y)); }
 
     // Grabs the lifted tan near a corner and swings the mouse round its centre to the wanted step.
     void turnTo(int orientation) {
@@ -74,13 +79,13 @@ protected:
         int cx = 0, cy = 0;
         for (int i = 0; i < n; ++i) cx += v[i].x, cy += v[i].y;
         const Point grip{(v[0].x * 85 + cx / n * 15) / 100, (v[0].y * 85 + cy / n * 15) / 100};
-        board.mouseDown(MouseButton::Left, grip.x, grip.y);
+        press(MouseButton::Left, grip.x, grip.y);
         ASSERT_EQ(board.grabZone(), GrabZone::Turn);
         const int step = ((board.turnAnchor() - orientation) % 16 + 16) % 16;
         const double angle = step * std::numbers::pi / 8;
         const int radius = px(30);
-        board.mouseMove(true, px(tan(t).x) + int(std::lround(radius * std::cos(angle))),
-                        px(tan(t).y) - int(std::lround(radius * std::sin(angle))));
+        move(px(tan(t).x) + int(std::lround(radius * std::cos(angle))),
+             px(tan(t).y) - int(std::lround(radius * std::sin(angle))));
     }
 
     // Lays tan t at a place the way a player does: lift, carry to the middle, mirror and turn, carry on.
@@ -91,7 +96,7 @@ protected:
         if (t == 7 && tan(t).orientation / 16 != target.orientation / 16) click({0, 0}, MouseButton::Right);
         if (tan(t).orientation != target.orientation) turnTo(target.orientation);
         ASSERT_EQ(tan(t).orientation, target.orientation);
-        board.mouseDown(MouseButton::Left, px(tan(t).x), px(tan(t).y));
+        press(MouseButton::Left, px(tan(t).x), px(tan(t).y));
         ASSERT_EQ(board.grabZone(), GrabZone::Move);
         dragTo(target.x, target.y);
         ASSERT_EQ(tan(t), target);
@@ -104,7 +109,8 @@ protected:
     Board board;
 };
 
-// A whole tangram laid with the mouse is recognised as solved: green, effect 5, the notice, progress kept.
+// A whole tangram laid with the mouse is recognised as solved: green, effect 5, the notice, progress kept;
+// the last click says the play state changed, so that every lying tan is painted green.
 TEST_F(BoardTest, LayingTheWholeFigureSolvesIt) {
     for (int t = 1; t <= TanCount; ++t) {
         lay(t, Figure[t - 1]);
@@ -113,13 +119,12 @@ TEST_F(BoardTest, LayingTheWholeFigureSolvesIt) {
     EXPECT_EQ(board.playState(), PlayState::Solved);
     EXPECT_EQ(board.lyingFill(), TanFill::Green);
     EXPECT_EQ(recorder.sounds().back(), SolvedSound);
-    EXPECT_EQ(recorder.count(Kind::SolvedMessage), 1);
+    EXPECT_EQ(recorder.solvedNotices(), 1);
     EXPECT_TRUE(progress.status(1).finished());
     EXPECT_EQ(progress.status(1).tipLevel(), 0);
     EXPECT_TRUE(progress.gameModified);
-    const auto last = std::find_if(recorder.events.rbegin(), recorder.events.rend(),
-                                   [](const auto& e) { return e.kind == Kind::DrawTan; });
-    EXPECT_EQ(last->fill, TanFill::Green);
+    const Change& last = recorder.changes.back();
+    EXPECT_TRUE(last.playState && last.progress && last.hasTan(7) && last.outline);
 }
 
 // Odd turn steps and the mirrored parallelogram are reached with the mouse and count like any other.
@@ -139,9 +144,10 @@ TEST_F(BoardTest, OverlappingPutDownIsRefused) {
     lift(1);
     const TanPlacement square = tan(6);
     dragTo(square.x, square.y);
-    recorder.events.clear();
+    recorder.clear();
     click(emptyPixel());
     EXPECT_EQ(recorder.sounds(), std::vector<int>{RefusedSound});
+    EXPECT_EQ(recorder.changes.back().tans, 0);
     EXPECT_EQ(board.liftedTan(), 1);
     EXPECT_EQ(tan(1).x, square.x);
 }
@@ -155,20 +161,21 @@ TEST_F(BoardTest, PickUpAndRegrab) {
     EXPECT_EQ(board.liftedTan(), 5);
     EXPECT_EQ(recorder.sounds(), std::vector<int>{PickUpSound});
     EXPECT_EQ(board.tansGrid(), withoutTanFive) << "the lifted tan leaves the grid";
-    EXPECT_EQ(recorder.events.back().kind, Kind::ToggleOutline);
-    recorder.events.clear();
+    EXPECT_TRUE(recorder.changes.back().hasTan(5) && recorder.changes.back().outline);
+    recorder.clear();
     lift(5);
     EXPECT_EQ(board.liftedTan(), 5);
-    EXPECT_TRUE(recorder.sounds().empty());
+    EXPECT_TRUE(recorder.nothingChanged());
 }
 
 // One click beside the lifted tan on another tan puts the first down and lifts the second.
 TEST_F(BoardTest, PutDownAndPickUpInOneClick) {
     lift(1);
     dragTo(60, 40);
-    recorder.events.clear();
+    recorder.clear();
     lift(6);
     EXPECT_EQ(recorder.sounds(), (std::vector<int>{PutDownSound, PickUpSound}));
+    EXPECT_EQ(recorder.changes.back().tans, (1 << 0) | (1 << 5)) << "the tan laid down and the tan lifted";
     EXPECT_EQ(board.liftedTan(), 6);
     EXPECT_EQ(tan(1), (TanPlacement{60, 40, 6}));
 }
@@ -183,11 +190,12 @@ TEST_F(BoardTest, RightButtonMirrorsTheParallelogram) {
     lift(7);
     dragTo(60, 40);
     turnTo(3);
-    recorder.events.clear();
+    recorder.clear();
     click({0, 0}, MouseButton::Right);
     EXPECT_EQ(tan(7).orientation, 29);
     EXPECT_TRUE(recorder.sounds().empty());
-    EXPECT_EQ(recorder.count(Kind::ToggleOutline), 2);
+    EXPECT_TRUE(recorder.changes.back().outline);
+    EXPECT_EQ(recorder.changes.back().tans, 0) << "only the outline turns over";
 }
 
 // A grab near a corner of the large triangle turns it, near its centre it moves it.
@@ -203,49 +211,52 @@ TEST_F(BoardTest, GrabZones) {
 TEST_F(BoardTest, DragStopsAtTheBorder) {
     lift(6);
     dragTo(20, 42);
-    recorder.events.clear();
+    recorder.clear();
     for (int x = 19; x >= -5; --x) dragTo(x, 42);
     EXPECT_EQ(tan(6).x, 5) << "the square reaches 5 units left of its centre";
-    EXPECT_EQ(recorder.count(Kind::Sound), 15);
+    EXPECT_EQ(recorder.sounds().size(), 15u);
     EXPECT_EQ(board.cursor(), BoardCursor::HandPoint) << "the mouse left the tan";
 }
 
 // Clicks on the board's extra last pixel row or column are ignored.
 TEST_F(BoardTest, ClickBeyondTheCellsIsIgnored) {
-    board.mouseDown(MouseButton::Left, px(60), px(81));
-    board.mouseDown(MouseButton::Left, px(121), px(40));
-    EXPECT_TRUE(recorder.events.empty());
+    press(MouseButton::Left, px(60), px(81));
+    press(MouseButton::Left, px(121), px(40));
+    EXPECT_TRUE(recorder.nothingChanged());
 }
 
 // Tips lay the solution tan by tan; the seventh gives the tangram up and freezes the board.
 TEST_F(BoardTest, TipsUpToGivingUp) {
     for (int k = 1; k <= 6; ++k) {
-        board.takeTip();
+        tip();
         EXPECT_EQ(progress.status(1).value, k);
         for (int t = 1; t <= TanCount; ++t)
             EXPECT_EQ(tan(t), t <= k ? Figure[t - 1] : startPlacement()[t - 1]) << "tip " << k << " tan " << t;
     }
     EXPECT_EQ(board.lyingFill(), TanFill::Black);
-    board.takeTip();
+    tip();
+    EXPECT_TRUE(recorder.changes.back().playState);
     EXPECT_EQ(progress.status(1).value, 15);
     EXPECT_EQ(board.playState(), PlayState::GivenUp);
     EXPECT_EQ(board.tans(), Figure);
     EXPECT_TRUE(progress.gameModified);
-    recorder.events.clear();
-    board.takeTip();
+    recorder.clear();
+    tip();
     lift(1);
-    EXPECT_TRUE(recorder.events.empty()) << "a given-up board ignores tips and the mouse";
+    EXPECT_TRUE(recorder.nothingChanged()) << "a given-up board ignores tips and the mouse";
     EXPECT_TRUE(recorder.sounds().empty());
     EXPECT_EQ(progress.status(1).value, 15);
 }
 
-// A tip while a tan is lifted takes it back too, and the grid then holds every tan exactly once.
+// A tip while a tan is lifted takes it back too, outline and all, and the grid then holds every tan
+// exactly once.
 TEST_F(BoardTest, TipWhileLifted) {
     lift(3);
     dragTo(60, 40);
     lift(5);  // puts 3 down in the middle, lifts 5
-    board.takeTip();
+    tip();
     EXPECT_EQ(board.liftedTan(), 0);
+    EXPECT_TRUE(recorder.changes.back().outline) << "the lifted outline goes";
     CoverageGrid expected;
     expected.addPlacement(board.tans());
     EXPECT_EQ(board.tansGrid(), expected);
@@ -272,7 +283,7 @@ TEST_F(BoardTest, SolvingAFinishedTangramKeepsProgress) {
     board.setUpTangram(1);
     for (int t = 1; t <= TanCount; ++t) lay(t, Figure[t - 1]);
     EXPECT_EQ(board.playState(), PlayState::Solved);
-    EXPECT_EQ(recorder.count(Kind::SolvedMessage), 1);
+    EXPECT_EQ(recorder.solvedNotices(), 1);
     EXPECT_FALSE(progress.gameModified);
     EXPECT_EQ(progress.status(1).value, 11);
 }
@@ -295,7 +306,7 @@ TEST_F(BoardTest, UnusableRecordIsHarmless) {
     EXPECT_FALSE(board.tipEnabled());
     board.takeTip();
     EXPECT_EQ(progress.status(1).value, 0);
-    EXPECT_FALSE(board.checkSolved());
+    EXPECT_FALSE(board.checkSolved().solved);
 }
 
 // Mouse angles grow counter-clockwise on the screen; halves round to the even neighbour.

@@ -88,7 +88,7 @@ TEST_F(CatalogueFile, NumbersEntriesWithinTheirCategoryInFileOrder) {
 }
 
 TEST_F(CatalogueFile, TakesAtMost3000Records) {
-    // A file of 3000 records loads whole; of a 3001st record nothing is taken.
+    // A file of 3000 records loads whole; a 3001st record becomes no entry.
     const Bytes full = squares(MaxTangrams, 4);
     writeBytes(dataFile, full);
     ASSERT_TRUE(catalogue->load(dataFile.string()));
@@ -101,7 +101,26 @@ TEST_F(CatalogueFile, TakesAtMost3000Records) {
     EXPECT_EQ(catalogue->tangramCount(), MaxTangrams);
     EXPECT_EQ(catalogue->categoryCount(4), MaxTangrams);
     EXPECT_EQ(catalogue->categoryCount(6), 0);
-    EXPECT_EQ(catalogue->records(false), full);
+}
+
+TEST_F(CatalogueFile, WhatTheGameDoesNotReadIsWrittenBackAfterTheEntries) {
+    // Records past the 3000th and a partial record at the end survive an edit, behind the entries; a
+    // file too large to be held whole is never replaced, since writing it would drop its end.
+    const Bytes unread = joined({record(6, Square), record(200, Square), Bytes{1, 2, 3, 4, 5}});
+    Bytes entries = squares(MaxTangrams, 4);
+    writeBytes(dataFile, joined({entries, unread}));
+    ASSERT_TRUE(catalogue->load(dataFile.string()));
+    ASSERT_TRUE(catalogue->deletePattern(1));
+    ASSERT_TRUE(catalogue->write(dataFile.string(), false));
+    entries.erase(entries.begin(), entries.begin() + RecordSize);
+    EXPECT_EQ(readBytes(dataFile), joined({entries, unread}));
+
+    const Bytes tooLarge = joined({squares(MaxTangrams, 4), Bytes(MaxDataFileSize + 1 - MaxTangrams * RecordSize, 9)});
+    writeBytes(dataFile, tooLarge);
+    ASSERT_TRUE(catalogue->load(dataFile.string()));
+    EXPECT_EQ(catalogue->tangramCount(), MaxTangrams);
+    EXPECT_FALSE(catalogue->write(dataFile.string(), false));
+    EXPECT_EQ(readBytes(dataFile), tooLarge);
 }
 
 TEST_F(CatalogueFile, WriteWithoutEditsGivesTheFileBackByteForByte) {
@@ -167,12 +186,10 @@ TEST_F(CatalogueFile, RecordsOutsideTheDataModelKeepTheirPlaceButJoinNoCategory)
 }
 
 TEST_F(CatalogueFile, TrailingPartialRecordIsNoEntry) {
-    // Bytes after the last whole record are neither loaded nor written back.
-    const Bytes whole = joined({record(2, Square), record(3, Square)});
-    writeBytes(dataFile, joined({whole, Bytes(RecordSize - 1, 2)}));
+    // Bytes after the last whole record are no entry.
+    writeBytes(dataFile, joined({record(2, Square), record(3, Square), Bytes(RecordSize - 1, 2)}));
     ASSERT_TRUE(catalogue->load(dataFile.string()));
     EXPECT_EQ(catalogue->tangramCount(), 2);
-    EXPECT_EQ(catalogue->records(false), whole);
 
     catalogue->loadRecords(Bytes(RecordSize - 1, 2));
     EXPECT_EQ(catalogue->tangramCount(), 0);
@@ -280,7 +297,7 @@ TEST_F(CatalogueEditing, DeleteMovesLaterEntriesDownAndKeepsTheirNumbers) {
 }
 
 TEST(CategoryNames, EnglishUnlessTheFlagIsOne) {
-    // The category names as the player reads them; German only for language flag 1.
+    // The category names as the player reads them; German only for German.
     const std::vector<std::string_view> english{"Humans", "Animals", "Tools and household stuff",
                                                 "Buildings and ships", "Figures and shapes", "Twin Tangrams",
                                                 "Convex Tangrams", "Letters and numbers"};
@@ -288,10 +305,10 @@ TEST(CategoryNames, EnglishUnlessTheFlagIsOne) {
                                                "Figuren und Formen", "Zwillingstangrams", "Konvexe Tangrams",
                                                "Buchstaben und Ziffern"};
     for (int c = 0; c < CategoryTotal; ++c) {
-        EXPECT_EQ(categoryName(1, c), german[c]);
-        EXPECT_EQ(categoryName(0, c), english[c]);
-        EXPECT_EQ(categoryName(-1, c), english[c]);
-        EXPECT_EQ(categoryName(2, c), english[c]);
+        EXPECT_EQ(categoryName(Language::German, c), german[c]);
+        EXPECT_EQ(categoryName(Language::English, c), english[c]);
+        EXPECT_EQ(categoryName(Language::NotChosen, c), english[c]);
+        EXPECT_EQ(categoryName(static_cast<Language>(2), c), english[c]);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "model/FileIo.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempFiles.h"
 
@@ -36,9 +37,14 @@ TEST_F(FileIo, ReadGivesTheContentUpToTheLimit) {
 }
 
 TEST_F(FileIo, ReadOfWhatIsNoFileFails) {
-    // A missing file and a folder both give nothing, so the caller can report the failure.
+    // A missing file, a folder, a named pipe without a writer and an endless device all give nothing at
+    // once, so the caller can report the failure instead of waiting or reading for ever.
     EXPECT_FALSE(readFile((folder.path() / "missing").string(), 3000).has_value());
     EXPECT_FALSE(readFile(folder.path().string(), 3000).has_value());
+    const fs::path pipe = folder.path() / "fifo.pvg";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(readFile(pipe.string(), 3000).has_value());
+    EXPECT_FALSE(readFile("/dev/zero", 1 << 20).has_value());
 }
 
 TEST_F(FileIo, ReplaceWritesTheNewContentWholeAndLeavesNoTemporary) {

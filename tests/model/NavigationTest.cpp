@@ -1,4 +1,4 @@
-#include "model/Captions.h"
+#include "CatalogueFixture.h"
 #include "model/Navigation.h"
 
 #include <gtest/gtest.h>
@@ -7,25 +7,6 @@
 
 namespace pivo {
 namespace {
-
-// A catalogue of the given categories, every figure the same valid placement.
-Catalogue catalogueOf(const std::vector<int>& categories) {
-    std::vector<std::uint8_t> bytes;
-    for (int c : categories) {
-        bytes.push_back(static_cast<std::uint8_t>(c));
-        for (const TanPlacement& at : startPlacement()) bytes.insert(bytes.end(), {at.x, at.y, at.orientation});
-    }
-    Catalogue catalogue;
-    catalogue.loadRecords(bytes);
-    return catalogue;
-}
-
-// Category 1 holds entries 4, 9 and 17 of 20.
-Catalogue twentyEntries() {
-    std::vector<int> categories(20, 0);
-    categories[3] = categories[8] = categories[16] = 1;
-    return catalogueOf(categories);
-}
 
 // Next and previous wrap around within the category.
 TEST(Navigation, NextAndPreviousWrapWithinTheCategory) {
@@ -67,6 +48,9 @@ TEST(Navigation, SearchesEndOnEmptyCategories) {
 
 // The category button: left steps on, right steps back, other buttons keep the category.
 TEST(Navigation, CategorySteps) {
+    EXPECT_EQ(categoryStepFor(MouseButton::Left), CategoryStep::Next);
+    EXPECT_EQ(categoryStepFor(MouseButton::Right), CategoryStep::Previous);
+    EXPECT_EQ(categoryStepFor(MouseButton::Middle), CategoryStep::Keep);
     EXPECT_EQ(steppedCategory(7, CategoryStep::Next), 0);
     EXPECT_EQ(steppedCategory(0, CategoryStep::Previous), 7);
     EXPECT_EQ(steppedCategory(3, CategoryStep::Keep), 3);
@@ -96,49 +80,6 @@ TEST(Navigation, ReconcileStoredPosition) {
     reconcilePosition(damaged, category, tangram);
     EXPECT_EQ(tangram, 4) << "an unusable entry sends the tangram to the category's first";
     EXPECT_EQ(category, 1);
-}
-
-// The caption names category and tangram only without a pattern window, and the game when named.
-TEST(Captions, WindowCaption) {
-    const Catalogue catalogue = twentyEntries();
-    Progress progress;
-    GameState state;
-    state.languageFlag = 0;
-    state.patternMode = 0;
-    state.currentCategory = 1;
-    state.currentTangram = 17;
-    progress.setStatus(17, 8 + 4);
-    progress.gameName = "anna";
-    EXPECT_EQ(windowCaption(state, catalogue, progress), "Pivolet V3.1 - Category: Animals - Tangram: 3 (solved) - Game: anna");
-    state.languageFlag = 1;
-    progress.setStatus(17, 15);
-    EXPECT_EQ(windowCaption(state, catalogue, progress),
-              "Pivolet V3.1 - Kategorie: Tiere - Tangram: 3 (aufgegeben) - Spiel: anna");
-    state.patternMode = 2;
-    EXPECT_EQ(windowCaption(state, catalogue, progress), "Pivolet V3.1 - Spiel: anna");
-    progress.gameName.clear();
-    state.languageFlag = -1;
-    EXPECT_EQ(windowCaption(state, catalogue, progress), "Pivolet V3.1");
-}
-
-// The pattern window's title: name, dash, number and state, without blanks.
-TEST(Captions, PatternWindowTitle) {
-    const Catalogue catalogue = twentyEntries();
-    Progress progress;
-    GameState state;
-    state.languageFlag = 0;
-    state.currentCategory = 1;
-    state.currentTangram = 9;
-    EXPECT_EQ(patternWindowTitle(state, catalogue, progress), "Animals-2");
-    progress.setStatus(9, 8);
-    EXPECT_EQ(patternWindowTitle(state, catalogue, progress), "Animals-2(solved)");
-    progress.setStatus(9, 8 + 4);
-    EXPECT_EQ(patternWindowTitle(state, catalogue, progress), "Animals-2(solved)");
-    state.languageFlag = 1;
-    progress.setStatus(9, 15);
-    EXPECT_EQ(patternWindowTitle(state, catalogue, progress), "Tiere-2(aufgegeben)");
-    state.languageFlag = -1;
-    EXPECT_EQ(patternWindowTitle(state, catalogue, progress), "Animals-2(dropped)");
 }
 
 }  // namespace

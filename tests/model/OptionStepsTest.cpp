@@ -6,9 +6,9 @@ using namespace pivo;
 
 // Each press steps one setting round its values; a stored value out of range lands in range.
 TEST(OptionSteps, PressesStepRound) {
-    EXPECT_EQ(nextLanguage(-1), 0);
-    EXPECT_EQ(nextLanguage(0), 1);
-    EXPECT_EQ(nextLanguage(1), 0);
+    EXPECT_EQ(nextLanguage(Language::NotChosen), Language::English);
+    EXPECT_EQ(nextLanguage(Language::English), Language::German);
+    EXPECT_EQ(nextLanguage(Language::German), Language::English);
     EXPECT_EQ(nextBackground(0), 1);
     EXPECT_EQ(nextBackground(5), 0);
     EXPECT_EQ(nextBackground(7), 2);

@@ -51,8 +51,6 @@ protected:
         scratch::writeBytes(dataFile, bytes);
         ASSERT_TRUE(catalogue->load(dataFile));
     }
-    // The next write fails: a folder stands where the temporary file would go.
-    void blockWrites() { fs::create_directory(dataFile + ".new"); }
     Bytes onDisk() const { return scratch::readBytes(dataFile); }
 
     scratch::TempFolder folder;
@@ -162,20 +160,20 @@ TEST_F(PatternEditor, SaveWritesCentredFiguresAndKeepsTheCatalogue) {
 TEST_F(PatternEditor, FailedWritesLeaveTheFileAsItWas) {
     const Bytes bytes = catalogueOf({0, 1, 2, 3, 4, 5, 6, 7, 7});
     start(bytes);
-    blockWrites();
-
-    EXPECT_EQ(addPattern(*catalogue, dataFile, 2, 1, moved(5, 5)), EditOutcome::NotWritten);
-    EXPECT_EQ(catalogue->tangramCount(), 10);
-    EXPECT_EQ(catalogue->entry(2).placement, moved(5, 5));
-    int tangram = 10;
-    EXPECT_EQ(deleteCurrentPattern(*catalogue, dataFile, tangram, 7), EditOutcome::NotWritten);
-    EXPECT_EQ(catalogue->tangramCount(), 9);
-    EXPECT_EQ(tangram, 9);
-    EXPECT_EQ(saveCentred(*catalogue, dataFile), EditOutcome::NotWritten);
+    {
+        const scratch::FileSizeLimit driveFull(0);
+        EXPECT_EQ(addPattern(*catalogue, dataFile, 2, 1, moved(5, 5)), EditOutcome::NotWritten);
+        EXPECT_EQ(catalogue->tangramCount(), 10);
+        EXPECT_EQ(catalogue->entry(2).placement, moved(5, 5));
+        int tangram = 10;
+        EXPECT_EQ(deleteCurrentPattern(*catalogue, dataFile, tangram, 7), EditOutcome::NotWritten);
+        EXPECT_EQ(catalogue->tangramCount(), 9);
+        EXPECT_EQ(tangram, 9);
+        EXPECT_EQ(saveCentred(*catalogue, dataFile), EditOutcome::NotWritten);
+    }
     EXPECT_EQ(onDisk(), bytes);
 
     // Once the file can be written again, the next command writes the whole catalogue.
-    fs::remove(dataFile + ".new");
     EXPECT_EQ(saveCentred(*catalogue, dataFile), EditOutcome::Written);
     Catalogue reloaded;
     ASSERT_TRUE(reloaded.load(dataFile));

@@ -2,9 +2,9 @@
 // failed writes, and the games folder.
 
 #include "model/SavedGames.h"
-#include "model/Texts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempFiles.h"
 
@@ -20,7 +20,8 @@ using namespace pivo::scratch;
 
 namespace {
 
-// Plays the player: answers the save dialog and the overwrite question as told, and records every question.
+// Plays the player: answers the save dialog and the overwrite question as told, and records every
+// question (the name it asks about) and every failure told ("save failed: name", "load failed: name").
 class ScriptedDialogs : public GameDialogs {
 public:
     /// The name typed into the save dialog; none stands for Cancel.
@@ -30,19 +31,18 @@ public:
     std::vector<std::string> namesShown;
     std::vector<std::string> questions;
     std::vector<std::string> notices;
-    int captionUpdates = 0;
 
     bool askGameName(std::string& name) override {
         namesShown.push_back(name);
         if (nameAnswer) name = *nameAnswer;
         return nameAnswer.has_value();
     }
-    bool askYesNo(const std::string& text) override {
-        questions.push_back(text);
+    bool askOverwrite(const std::string& name) override {
+        questions.push_back(name);
         return overwriteAnswer;
     }
-    void tell(const std::string& text) override { notices.push_back(text); }
-    void updateCaption() override { ++captionUpdates; }
+    void tellSaveFailed(const std::string& name) override { notices.push_back("save failed: " + name); }
+    void tellLoadFailed(const std::string& name) override { notices.push_back("load failed: " + name); }
 };
 
 // Every file and folder below `root` with its content, to see that nothing changed.
@@ -74,13 +74,12 @@ TEST_F(SavedGamesFlow, SaveWritesAll3000BytesUnderTheNameGiven) {
     progress.gameName = "Alt";
     dialogs.nameAnswer = "Sonntag";
 
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
 
     EXPECT_EQ(dialogs.namesShown, std::vector<std::string>{"Alt"});
     EXPECT_EQ(readBytes(gameFile("Sonntag")), countingBytes(StatusTableSize));
     EXPECT_EQ(progress.gameName, "Sonntag");
     EXPECT_FALSE(progress.gameModified);
-    EXPECT_EQ(dialogs.captionUpdates, 1);
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_TRUE(dialogs.notices.empty());
     EXPECT_EQ(games.list(), std::vector<std::string>{"Sonntag"});
@@ -88,7 +87,7 @@ TEST_F(SavedGamesFlow, SaveWritesAll3000BytesUnderTheNameGiven) {
 
 TEST_F(SavedGamesFlow, UnmodifiedGameIsNotOffered) {
     // Without a change since the last save, load or new game nothing is asked or written.
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
     EXPECT_TRUE(dialogs.namesShown.empty());
     EXPECT_TRUE(fs::is_empty(folder.path() / "games"));
 }
@@ -97,16 +96,15 @@ TEST_F(SavedGamesFlow, EmptyNameOrCancelDropsTheOfferForGood) {
     // An empty name or Cancel writes nothing and clears the change, so closing right after asks nothing.
     modify();
     dialogs.nameAnswer = "";
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
     EXPECT_FALSE(progress.gameModified);
-    EXPECT_EQ(dialogs.captionUpdates, 1);
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
     EXPECT_EQ(dialogs.namesShown.size(), 1u);
 
     modify();
     progress.gameName = "Alt";
     dialogs.nameAnswer.reset();
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
     EXPECT_FALSE(progress.gameModified);
     EXPECT_EQ(progress.gameName, "Alt");
     EXPECT_TRUE(fs::is_empty(folder.path() / "games"));
@@ -119,15 +117,15 @@ TEST_F(SavedGamesFlow, NoToOverwriteKeepsTheOldFileAndTheChangePending) {
     modify();
     dialogs.nameAnswer = "Sonntag";
 
-    games.saveCurrentGame(progress, 0, dialogs);
-    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Game Sonntag already exists. Overwrite?"});
+    games.saveCurrentGame(progress, dialogs);
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Sonntag"});
     EXPECT_EQ(readBytes(gameFile("Sonntag")), (Bytes{1, 2, 3}));
     EXPECT_TRUE(progress.gameModified);
     EXPECT_EQ(progress.gameName, "Sonntag");
 
-    games.saveCurrentGame(progress, 1, dialogs);
+    games.saveCurrentGame(progress, dialogs);
     EXPECT_EQ(dialogs.namesShown, (std::vector<std::string>{"", "Sonntag"}));
-    EXPECT_EQ(dialogs.questions.back(), "Spiel Sonntag existiert bereits. Überschreiben?");
+    EXPECT_EQ(dialogs.questions, (std::vector<std::string>{"Sonntag", "Sonntag"}));
     EXPECT_TRUE(progress.gameModified);
 }
 
@@ -138,7 +136,7 @@ TEST_F(SavedGamesFlow, YesToOverwriteReplacesTheFile) {
     dialogs.nameAnswer = "Sonntag";
     dialogs.overwriteAnswer = true;
 
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
 
     EXPECT_EQ(readBytes(gameFile("Sonntag")), countingBytes(StatusTableSize));
     EXPECT_FALSE(progress.gameModified);
@@ -151,16 +149,13 @@ TEST_F(SavedGamesFlow, SaveWithoutGamesFolderIsReportedAndStaysPending) {
     modify();
     dialogs.nameAnswer = "Sonntag";
 
-    games.saveCurrentGame(progress, 0, dialogs);
-    EXPECT_EQ(dialogs.notices, std::vector<std::string>{
-                                   "An errorSave occured while saving game \"Sonntag\". Drive full or not writable."});
+    games.saveCurrentGame(progress, dialogs);
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"save failed: Sonntag"});
     EXPECT_TRUE(progress.gameModified);
     EXPECT_TRUE(fs::is_empty(folder.path()));
 
-    games.saveCurrentGame(progress, 1, dialogs);
-    EXPECT_EQ(dialogs.notices.back(),
-              "Fehler beim speichern von Spiel \"Sonntag\". Datenträger voll oder nicht beschreibbar.");
-    EXPECT_EQ(dialogs.captionUpdates, 0);
+    games.saveCurrentGame(progress, dialogs);
+    EXPECT_EQ(dialogs.notices.size(), 2u) << "asked and told again";
 }
 
 TEST_F(SavedGamesFlow, FailedOverwriteKeepsTheOldGameWhole) {
@@ -172,9 +167,9 @@ TEST_F(SavedGamesFlow, FailedOverwriteKeepsTheOldGameWhole) {
     dialogs.overwriteAnswer = true;
     {
         const FileSizeLimit driveFull(1000);
-        games.saveCurrentGame(progress, 0, dialogs);
+        games.saveCurrentGame(progress, dialogs);
     }
-    EXPECT_EQ(dialogs.notices, std::vector<std::string>{texts::saveError(0, "Sonntag")});
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"save failed: Sonntag"});
     EXPECT_TRUE(progress.gameModified);
     EXPECT_EQ(readBytes(gameFile("Sonntag")), old);
     EXPECT_EQ(snapshot(folder.path()).size(), 2u);
@@ -189,9 +184,9 @@ TEST_F(SavedGamesFlow, FolderStandingWhereTheGameShouldBeFailsTheSave) {
     dialogs.overwriteAnswer = true;
     const auto before = snapshot(folder.path());
 
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
 
-    EXPECT_EQ(dialogs.notices, std::vector<std::string>{texts::saveError(0, "Sonntag")});
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"save failed: Sonntag"});
     EXPECT_TRUE(progress.gameModified);
     EXPECT_EQ(snapshot(folder.path()), before);
 }
@@ -205,7 +200,7 @@ TEST_F(SavedGamesFlow, LoadTakesTheFileAsItIs) {
     const Bytes ten{0xff, 0x07, 0x10, 8, 15, 0, 1, 2, 3, 0x80};
     writeBytes(gameFile("Kurz"), ten);
 
-    ASSERT_TRUE(games.loadGame("Kurz", progress, 0, dialogs));
+    ASSERT_TRUE(games.loadGame("Kurz", progress, dialogs));
     Bytes expected = ten;
     expected.resize(StatusTableSize);
     EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), expected);
@@ -213,11 +208,11 @@ TEST_F(SavedGamesFlow, LoadTakesTheFileAsItIs) {
     EXPECT_EQ(progress.gameName, "Kurz");
 
     writeBytes(gameFile("Lang"), countingBytes(3500));
-    ASSERT_TRUE(games.loadGame("Lang", progress, 0, dialogs));
+    ASSERT_TRUE(games.loadGame("Lang", progress, dialogs));
     EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
 
     writeBytes(gameFile("Leer"), {});
-    ASSERT_TRUE(games.loadGame("Leer", progress, 0, dialogs));
+    ASSERT_TRUE(games.loadGame("Leer", progress, dialogs));
     EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), Bytes(StatusTableSize, 0));
     EXPECT_TRUE(dialogs.notices.empty());
 }
@@ -227,14 +222,14 @@ TEST_F(SavedGamesFlow, LoadOfAMissingGameFailsAndKeepsTheTable) {
     modify();
     progress.gameName = "Fehlt";
 
-    EXPECT_FALSE(games.loadGame("Fehlt", progress, 0, dialogs));
-    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"Error occured while loading file Fehlt"});
+    EXPECT_FALSE(games.loadGame("Fehlt", progress, dialogs));
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"load failed: Fehlt"});
     EXPECT_TRUE(progress.gameName.empty());
     EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
 
     fs::create_directory(gameFile("Ordner"));
-    EXPECT_FALSE(games.loadGame("Ordner", progress, 1, dialogs));
-    EXPECT_EQ(dialogs.notices.back(), "Fehler beim Laden des Spiels Ordner");
+    EXPECT_FALSE(games.loadGame("Ordner", progress, dialogs));
+    EXPECT_EQ(dialogs.notices.back(), "load failed: Ordner");
 }
 
 TEST_F(SavedGamesFlow, NamesThatAreNoFileNamesFailAndTouchNothing) {
@@ -251,28 +246,24 @@ TEST_F(SavedGamesFlow, NamesThatAreNoFileNamesFailAndTouchNothing) {
     const auto before = snapshot(folder.path());
 
     for (const std::string& name : names) {
-        for (int languageFlag : {0, 1}) {
-            SCOPED_TRACE(name);
-            ScriptedDialogs player;
-            modify();
-            progress.gameName = "Alt";
-            EXPECT_FALSE(games.loadGame(name, progress, languageFlag, player));
-            EXPECT_EQ(player.notices, std::vector<std::string>{texts::loadError(languageFlag, name)});
-            EXPECT_TRUE(progress.gameName.empty());
-            EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
+        SCOPED_TRACE(name);
+        ScriptedDialogs player;
+        modify();
+        progress.gameName = "Alt";
+        EXPECT_FALSE(games.loadGame(name, progress, player));
+        EXPECT_EQ(player.notices, std::vector<std::string>{"load failed: " + name});
+        EXPECT_TRUE(progress.gameName.empty());
+        EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
 
-            player.notices.clear();
-            player.nameAnswer = name;
-            player.overwriteAnswer = true;
-            games.saveCurrentGame(progress, languageFlag, player);
-            EXPECT_EQ(player.notices, std::vector<std::string>{texts::saveError(languageFlag, name)});
-            EXPECT_TRUE(progress.gameModified);
-            EXPECT_FALSE(games.exists(name));
-        }
+        player.notices.clear();
+        player.nameAnswer = name;
+        player.overwriteAnswer = true;
+        games.saveCurrentGame(progress, player);
+        EXPECT_EQ(player.notices, std::vector<std::string>{"save failed: " + name});
+        EXPECT_TRUE(progress.gameModified);
+        EXPECT_FALSE(games.exists(name));
     }
     EXPECT_EQ(snapshot(folder.path()), before);
-    EXPECT_EQ(texts::saveError(0, "a/b"),
-              "An errorSave occured while saving game \"a/b\". Drive full or not writable.");
 }
 
 TEST_F(SavedGamesFlow, NameTooLongForTheFileSystemFailsWithTheMessages) {
@@ -280,12 +271,12 @@ TEST_F(SavedGamesFlow, NameTooLongForTheFileSystemFailsWithTheMessages) {
     const std::string name(300, 'x');
     modify();
     dialogs.nameAnswer = name;
-    games.saveCurrentGame(progress, 0, dialogs);
-    EXPECT_EQ(dialogs.notices, std::vector<std::string>{texts::saveError(0, name)});
+    games.saveCurrentGame(progress, dialogs);
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"save failed: " + name});
     EXPECT_TRUE(progress.gameModified);
 
-    EXPECT_FALSE(games.loadGame(name, progress, 0, dialogs));
-    EXPECT_EQ(dialogs.notices.back(), texts::loadError(0, name));
+    EXPECT_FALSE(games.loadGame(name, progress, dialogs));
+    EXPECT_EQ(dialogs.notices.back(), "load failed: " + name);
     EXPECT_TRUE(fs::is_empty(folder.path() / "games"));
 }
 
@@ -296,10 +287,10 @@ TEST_F(SavedGamesFlow, UnusualButHarmlessNamesWork) {
         EXPECT_TRUE(isValidGameName(name));
         modify();
         dialogs.nameAnswer = name;
-        games.saveCurrentGame(progress, 0, dialogs);
+        games.saveCurrentGame(progress, dialogs);
         EXPECT_FALSE(progress.gameModified);
         progress.clear();
-        EXPECT_TRUE(games.loadGame(name, progress, 0, dialogs));
+        EXPECT_TRUE(games.loadGame(name, progress, dialogs));
         EXPECT_EQ(Bytes(progress.bytes().begin(), progress.bytes().end()), countingBytes(StatusTableSize));
     }
     EXPECT_TRUE(dialogs.notices.empty());
@@ -309,7 +300,7 @@ TEST_F(SavedGamesFlow, NewGameLeavesTheSavedFileOnDisk) {
     // The reset clears memory and forgets the name; the game saved before stays as it was.
     modify();
     dialogs.nameAnswer = "Sonntag";
-    games.saveCurrentGame(progress, 0, dialogs);
+    games.saveCurrentGame(progress, dialogs);
 
     progress.resetForNewGame(StatusTableSize);
 
@@ -324,7 +315,7 @@ TEST_F(SavedGamesFlow, ReopenLoadsTheNamedGameOrForgetsAMissingOneSilently) {
     writeBytes(gameFile("Sonntag"), {8, 9});
     progress.assign(Bytes(StatusTableSize, 3));
     progress.gameName = "Sonntag";
-    games.reopen(progress, 0, dialogs);
+    games.reopen(progress, dialogs);
     EXPECT_EQ(progress.gameName, "Sonntag");
     EXPECT_EQ(progress.status(2).value, 9);
     EXPECT_EQ(progress.status(3).value, 0);
@@ -332,7 +323,7 @@ TEST_F(SavedGamesFlow, ReopenLoadsTheNamedGameOrForgetsAMissingOneSilently) {
     for (const std::string name : {"Fehlt", "../Sonntag", ".."}) {
         progress.assign(Bytes(StatusTableSize, 3));
         progress.gameName = name;
-        games.reopen(progress, 0, dialogs);
+        games.reopen(progress, dialogs);
         EXPECT_TRUE(progress.gameName.empty()) << name;
         EXPECT_EQ(progress.status(1).value, 0) << name;
     }
@@ -340,11 +331,13 @@ TEST_F(SavedGamesFlow, ReopenLoadsTheNamedGameOrForgetsAMissingOneSilently) {
 }
 
 TEST_F(SavedGamesFlow, ListShowsSavedGamesOnly) {
-    // Only files ending in .pvg are games, named without the ending.
+    // Only regular files ending in .pvg are games, named without the ending.
     writeBytes(gameFile("Eins"), {});
     writeBytes(gameFile("Zwei"), {});
     writeBytes(folder.path() / "games" / "notiz.txt", {});
     writeBytes(folder.path() / "games" / ".pvg", {});
+    ASSERT_EQ(::mkfifo(gameFile("Rohr").c_str(), 0600), 0);
+    fs::create_directory(gameFile("Ordner"));
     // A name no dialog could accept stays out of the list.
     writeBytes(folder.path() / "games" / "zeile\nzwei.pvg", {});
     auto names = games.list();

@@ -58,6 +58,12 @@ TEST(CatalogueCheck, RecordsOutsideTheDataModel) {
               (Found{{Problem::OrientationOutOfRange, 5}, {Problem::TooFewFigures, 0}}));
     EXPECT_EQ(found(checkWith(5, {0, offBoard})),
               (Found{{Problem::OffBoard, 5}, {Problem::OffBoard, 5}, {Problem::TooFewFigures, 0}}));
+    // An unused copy of a later figure, or one whose tans overlap, adds nothing to its own finding.
+    EXPECT_EQ(found(checkWith(5, {9, validCatalogue()[20].placement})),
+              (Found{{Problem::CategoryOutOfRange, 5}, {Problem::TooFewFigures, 0}}));
+    Placement overlapping = good;
+    overlapping[4] = overlapping[3];
+    EXPECT_EQ(found(checkWith(5, {9, overlapping})), (Found{{Problem::CategoryOutOfRange, 5}, {Problem::TooFewFigures, 0}}));
 
     const CheckResult result = checkWith(5, {0, turned});
     EXPECT_EQ(result.unusable, 1);
@@ -100,8 +106,9 @@ TEST(CatalogueCheck, SameSilhouetteShifted) {
               "(centring moves it by (-3, 2))");
 }
 
-// Warnings alone do not fail the check: an off-centre figure and one whose tans fall apart.
-TEST(CatalogueCheck, WarningsForOffCentreAndApart) {
+// Warnings alone do not fail the check: an off-centre figure, one whose tans fall apart, and one
+// the solver cannot lay within its limits.
+TEST(CatalogueCheck, Warnings) {
     Placement apart = squareFigure();
     apart[2].x = 35;  // the medium triangle two units away from the square
     apart = centredPlacement(apart);
@@ -114,6 +121,15 @@ TEST(CatalogueCheck, WarningsForOffCentreAndApart) {
     EXPECT_EQ(result.errors(), 0);
     EXPECT_EQ(result.warnings(), 1);
     EXPECT_EQ(found(checkWith(20, {1, shifted(touching, 1, 0)})), (Found{{Problem::NotCentred, 20}}));
+
+    SolveLimits starved;
+    starved.maxPlacements = 6;
+    const CheckResult unsolved = checkCatalogue(imageOf(validCatalogue()), starved);
+    EXPECT_EQ(unsolved.warnings(), 80);
+    EXPECT_EQ(unsolved.errors(), 0);
+    EXPECT_EQ(formatFinding(unsolved.findings[0]),
+              "warning: record 1 (category 0 \"Humans\", number 1): the solver finds no way to lay it "
+              "(gave up after 6 placements)");
 }
 
 // Every category needs ten usable figures for the selection grid; none at all is worse.

@@ -30,6 +30,11 @@ TEST(CommandLine, AcceptsEachCommandsOwnArguments) {
     EXPECT_EQ(render.category, 7);
     EXPECT_EQ(render.output, "s.png");
     EXPECT_FALSE(std::get<Arguments>(parse({"render", "pivo.dat", "-o", "s.png"})).category);
+
+    const auto solve = std::get<Arguments>(parse({"solve", "pivo.dat", "--limit", "10000", "--record", "3000"}));
+    EXPECT_EQ(solve.command, Command::Solve);
+    EXPECT_EQ(solve.record, 3000);
+    EXPECT_EQ(solve.limit, 10000);
 }
 
 // Misuse is refused with a reason, which main turns into exit code 2.
@@ -46,6 +51,9 @@ TEST(CommandLine, RefusesMisuse) {
     EXPECT_EQ(problemOf({"render", "a", "-o", "x", "--category", "8"}), "--category needs a number 0..7, not '8'");
     EXPECT_EQ(problemOf({"render", "a", "-o", "x", "--category", "1x"}), "--category needs a number 0..7, not '1x'");
     EXPECT_EQ(problemOf({"check", "-v", "a"}), "unknown option '-v'");
+    EXPECT_EQ(problemOf({"check", "a", "--limit", "5"}), "--record and --limit are only for solve");
+    EXPECT_EQ(problemOf({"solve", "a", "--record", "0"}), "--record needs a number 1..3000, not '0'");
+    EXPECT_EQ(problemOf({"solve", "a", "--limit", "10001"}), "--limit needs a number 1..10000, not '10001'");
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ TEST_F(ContactSheetTest, DrawsSilhouettesSixToARow) {
     for (int x = 4; x < 4 + cellWidth && !labelled; ++x)
         for (int y = 4 + 162; y < 4 + cellHeight && !labelled; ++y) labelled = image.pixelColor(x, y) != QColor(Qt::white);
     EXPECT_TRUE(labelled);
+    // Ratings take a second line under each label.
+    EXPECT_EQ(ContactSheet(*catalogue, std::nullopt, std::vector<int>(13, 2)).render().height(), 4 + 3 * (cellHeight + 20 + 4));
 }
 
 // One category only; records the game cannot use are left out and counted.

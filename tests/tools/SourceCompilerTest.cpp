@@ -80,6 +80,36 @@ TEST(SourceCompiler, ReportsEachSyntaxErrorWithItsLine) {
     EXPECT_EQ(compiler.errors()[1].file, "x.pvc");
 }
 
+// A message never passes on what could drive a terminal: control characters, C1 controls and bytes that
+// are not UTF-8 come out escaped, a long token is cut, and a file name is escaped too. Plain text and
+// UTF-8 letters stay as they are.
+TEST(SourceCompiler, MessagesShowHostileBytesEscapedAndLongTokensCut) {
+    EXPECT_EQ(onlyError("category 1\n\x1b[31mRED\x07\n").message,
+              "unknown line '\\x1b[31mRED\\x07': expected 'category N', seven x,y,o triples or 'trailing'");
+    EXPECT_EQ(onlyError("category \xc2\x9b" "2J\xe9\n").message, "category '\\xc2\\x9b2J\\xe9' is not a number 0..255");
+    EXPECT_EQ(onlyError("category Größe\n").message, "category 'Größe' is not a number 0..255");
+    const std::string huge(1 << 20, 'x');
+    EXPECT_EQ(onlyError("category " + huge + "\n").message,
+              "category '" + std::string(32, 'x') + "...' is not a number 0..255");
+    // A cut never splits a character.
+    EXPECT_EQ(onlyError("category " + std::string(31, 'x') + "ö\n").message,
+              "category '" + std::string(31, 'x') + "...' is not a number 0..255");
+
+    SourceCompiler compiler;
+    compiler.addSource("evil\x1b]0;title\x07.pvc", "bad\n");
+    ASSERT_EQ(compiler.errors().size(), 1u);
+    EXPECT_EQ(formatSourceError(compiler.errors()[0]).rfind("evil\\x1b]0;title\\x07.pvc:1: ", 0), 0u);
+}
+
+// A byte-order mark that some editors put at the start of a UTF-8 file is no part of the first line.
+TEST(SourceCompiler, ByteOrderMarkAtTheStartIsSkipped) {
+    SourceCompiler compiler;
+    compiler.addSource("bom.pvc", "\xef\xbb\xbf" "category 1\n" + std::string(Figure1) + "\n");
+    EXPECT_TRUE(compiler.errors().empty());
+    EXPECT_EQ(compiler.bytes(), figureRecord(1, 1));
+    EXPECT_EQ(onlyError("category 1\n\xef\xbb\xbf" + std::string(Figure1) + "\n").line, 2);
+}
+
 // A partial record at the end of a damaged file comes back from its hex bytes, and only at the end.
 TEST(SourceCompiler, TrailingBytesEndTheCatalogue) {
     SourceCompiler compiler;

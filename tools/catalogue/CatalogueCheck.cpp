@@ -1,5 +1,6 @@
 #include "CatalogueCheck.h"
 
+#include "CatalogueSolving.h"
 #include "LayingOrder.h"
 #include "RecordLabel.h"
 #include "Silhouette.h"
@@ -32,6 +33,7 @@ std::string problemText(Problem problem) {
         case Problem::SameSilhouette: return "same silhouette as another figure";
         case Problem::NotCentred: return "not centred on (60, 40)";
         case Problem::TansApart: return "tans do not all touch";
+        case Problem::Unsolved: return "the solver finds no way to lay it";
         case Problem::EmptyCategory: return "no figures";
         case Problem::TooFewFigures: return "fewer than 10 figures";
     }
@@ -44,8 +46,8 @@ int shift(std::uint8_t to, std::uint8_t from) { return static_cast<std::int8_t>(
 /// Runs the per-record checks, remembering each silhouette to find figures that look the same.
 class RecordChecker {
 public:
-    RecordChecker(const Catalogue& catalogue, std::vector<Finding>& findings)
-        : catalogue_(catalogue), findings_(findings) {}
+    RecordChecker(const Catalogue& catalogue, const CatalogueSolves& solves, std::vector<Finding>& findings)
+        : catalogue_(catalogue), solves_(solves), findings_(findings) {}
 
     void check(int index) {
         const CatalogueEntry& e = catalogue_.entry(index);
@@ -58,7 +60,9 @@ public:
             else if (!fitsBoard(tan, at.x, at.y, at.orientation))
                 add(Problem::OffBoard, "tan " + std::to_string(tan) + " at " + placementText(at));
         }
-        if (isPlaceable(e.placement)) checkGeometry(e.placement);
+        // A record the game cannot use is never shown, so how it looks matters to no one: it takes part
+        // in no comparison, lest an unused copy make a real figure look like a duplicate.
+        if (catalogue_.isPlayable(index)) checkGeometry(e.placement);
     }
 
 private:
@@ -80,6 +84,13 @@ private:
             add(Problem::NotCentred, "centring moves it by (" + std::to_string(shift(centred[0].x, placement[0].x)) +
                                          ", " + std::to_string(shift(centred[0].y, placement[0].y)) + ")");
         if (!silhouette.isConnected()) add(Problem::TansApart, "its cells form more than one group");
+        // The figure's own placement is a way to lay it, so only the search's limits can hide it.
+        const auto& solve = solves_[index_ - 1];
+        if (solve && solve->solutions.empty()) {
+            const std::string placements = std::to_string(solve->placements) + " placements";
+            add(Problem::Unsolved, solve->end == SolveEnd::PlacementLimit ? "gave up after " + placements
+                                                                          : "none among " + placements);
+        }
     }
 
     void add(Problem problem, std::string detail) {
@@ -88,6 +99,7 @@ private:
     }
 
     const Catalogue& catalogue_;
+    const CatalogueSolves& solves_;
     std::vector<Finding>& findings_;
     int index_ = 0;
     CoverageGrid grid_;
@@ -96,7 +108,9 @@ private:
 
 }  // namespace
 
-bool isError(Problem problem) { return problem != Problem::NotCentred && problem != Problem::TansApart; }
+bool isError(Problem problem) {
+    return problem != Problem::NotCentred && problem != Problem::TansApart && problem != Problem::Unsolved;
+}
 
 int CheckResult::errors() const {
     return static_cast<int>(std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return isError(f.problem); }));
@@ -104,20 +118,25 @@ int CheckResult::errors() const {
 
 int CheckResult::warnings() const { return static_cast<int>(findings.size()) - errors(); }
 
-CheckResult checkCatalogue(std::span<const std::uint8_t> bytes) {
+CheckResult checkCatalogue(std::span<const std::uint8_t> bytes, const SolveLimits& limits) {
+    return checkCatalogue(bytes, bytes.size(), limits);
+}
+
+CheckResult checkCatalogue(std::span<const std::uint8_t> head, std::uint64_t fileSize, const SolveLimits& limits) {
     CheckResult result;
-    result.records = static_cast<int>(bytes.size() / RecordSize);
-    if (bytes.size() % RecordSize != 0)
+    result.records = static_cast<std::int64_t>(fileSize / RecordSize);
+    if (fileSize % RecordSize != 0)
         result.findings.push_back({Problem::SizeNotWholeRecords, 0, NoCategory, 0,
-                                   std::to_string(bytes.size()) + " bytes, " + std::to_string(bytes.size() % RecordSize) +
+                                   std::to_string(fileSize) + " bytes, " + std::to_string(fileSize % RecordSize) +
                                        " left over after " + std::to_string(result.records) + " records"});
     if (result.records > MaxTangrams)
         result.findings.push_back({Problem::TooManyRecords, 0, NoCategory, 0,
                                    std::to_string(result.records) + " records; the game reads only the first 3000"});
 
     const auto catalogue = std::make_unique<Catalogue>();
-    catalogue->loadRecords(bytes);
-    RecordChecker checker(*catalogue, result.findings);
+    catalogue->loadRecords(head.first(std::min<std::size_t>(head.size(), std::size_t{MaxTangrams} * RecordSize)));
+    const auto solves = solveCatalogue(*catalogue, limits);
+    RecordChecker checker(*catalogue, solves, result.findings);
     for (int i = 1; i <= catalogue->tangramCount(); ++i) {
         checker.check(i);
         if (!catalogue->isPlayable(i)) ++result.unusable;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Catalogue.h"
+#include "Solver.h"
 
 #include <array>
 #include <cstdint>
@@ -23,6 +24,7 @@ enum class Problem {
     SameSilhouette,
     NotCentred,
     TansApart,
+    Unsolved,
     // One category.
     EmptyCategory,
     TooFewFigures,
@@ -49,7 +51,7 @@ struct Finding {
 struct CheckResult {
     std::vector<Finding> findings;
     /// Records in the file, counting those past MaxTangrams.
-    int records = 0;
+    std::int64_t records = 0;
     /// Usable figures per category, as the game counts them.
     std::array<int, CategoryTotal> categoryCounts{};
     /// Records the game keeps in place but cannot show.
@@ -58,9 +60,15 @@ struct CheckResult {
     int warnings() const;
 };
 
+/// What the check asks of the solver: one solution per figure.
+inline constexpr SolveLimits CheckSolveLimits{1};
+
 /// Validates every record of a data file image and the catalogue as a whole. Findings come in
 /// the order: file, records in catalogue order, categories.
-CheckResult checkCatalogue(std::span<const std::uint8_t> bytes);
+CheckResult checkCatalogue(std::span<const std::uint8_t> bytes, const SolveLimits& limits = CheckSolveLimits);
+/// The same for a file of `fileSize` bytes of which `head` holds at least the records the game reads.
+CheckResult checkCatalogue(std::span<const std::uint8_t> head, std::uint64_t fileSize,
+                           const SolveLimits& limits = CheckSolveLimits);
 
 /// One line per finding, e.g.
 /// `error: record 17 (category 2 "Tools and household stuff", number 5): tans overlap`.

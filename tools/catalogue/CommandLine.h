@@ -14,7 +14,10 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
 
-enum class Command { Build, Dump, Check, Render };
+/// The most solutions `solve --limit` counts per figure; every one found is kept until it is printed.
+inline constexpr int MaxSolutionLimit = 10000;
+
+enum class Command { Build, Dump, Check, Render, Solve };
 
 struct Arguments {
     Command command{};
@@ -23,6 +26,10 @@ struct Arguments {
     std::string output;
     /// Only this category on the sheet (`--category`); render only.
     std::optional<int> category;
+    /// Only this record, by catalogue index (`--record`); solve only.
+    std::optional<int> record;
+    /// Stop counting a figure's solutions here (`--limit`); solve only.
+    std::optional<int> limit;
 };
 
 /// How to call the tool, printed on usage errors.

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <utility>
+
 namespace pivo::tool {
 namespace {
 
@@ -26,7 +28,8 @@ void drawSilhouette(QPainter& painter, const Placement& placement, int scale) {
 
 }  // namespace
 
-ContactSheet::ContactSheet(const Catalogue& catalogue, std::optional<int> category) : catalogue_(catalogue) {
+ContactSheet::ContactSheet(const Catalogue& catalogue, std::optional<int> category, std::vector<int> ratings)
+    : catalogue_(catalogue), ratings_(std::move(ratings)) {
     for (int i = 1; i <= catalogue.tangramCount(); ++i) {
         const CatalogueEntry& e = catalogue.entry(i);
         if (category && e.storedCategory != *category) continue;
@@ -45,14 +48,15 @@ ContactSheet::Layout ContactSheet::layout() const {
 QImage ContactSheet::render() const {
     const Layout l = layout();
     const int cellWidth = BoardWidth * l.scale;
-    const int cellHeight = BoardHeight * l.scale + l.labelHeight;
+    const int lines = ratings_.empty() ? 1 : 2;
+    const int cellHeight = BoardHeight * l.scale + lines * l.lineHeight;
     const int columns = std::max(1, std::min(l.columns, figureCount()));
     const int rows = (figureCount() + columns - 1) / columns;
     QImage sheet(Gap + columns * (cellWidth + Gap), Gap + std::max(rows, 1) * (cellHeight + Gap), QImage::Format_RGB32);
     sheet.fill(Paper);
     QPainter painter(&sheet);
     QFont font = painter.font();
-    font.setPixelSize(l.labelHeight * 2 / 3);
+    font.setPixelSize(l.lineHeight * 2 / 3);
     painter.setFont(font);
     for (int k = 0; k < figureCount(); ++k) {
         const CatalogueEntry& e = catalogue_.entry(figures_[k]);
@@ -65,8 +69,14 @@ QImage ContactSheet::render() const {
         drawSilhouette(painter, e.placement, l.scale);
         painter.restore();
         painter.setPen(Qt::black);
-        painter.drawText(QRect(origin.x(), origin.y() + BoardHeight * l.scale, cellWidth, l.labelHeight),
-                         Qt::AlignCenter, QString::fromStdString(playerLabel(e)));
+        const int labelTop = origin.y() + BoardHeight * l.scale;
+        painter.drawText(QRect(origin.x(), labelTop, cellWidth, l.lineHeight), Qt::AlignCenter,
+                         QString::fromStdString(playerLabel(e)));
+        if (lines == 2) {
+            const int rating = ratings_.at(figures_[k] - 1);
+            painter.drawText(QRect(origin.x(), labelTop + l.lineHeight, cellWidth, l.lineHeight), Qt::AlignCenter,
+                             rating > 0 ? QString("rating %1").arg(rating) : QString("no rating"));
+        }
     }
     // Everything on the sheet is grey, and a whole catalogue at four bytes a pixel is too big for
     // common image viewers to open.

@@ -15,7 +15,9 @@ namespace pivo::tool {
 class ContactSheet {
 public:
     /// The usable figures of the catalogue in catalogue order, only those of `category` when given.
-    ContactSheet(const Catalogue& catalogue, std::optional<int> category);
+    /// With `ratings` (element i - 1 for entry i, 0 for none) each label gets a second line with
+    /// the figure's difficulty rating.
+    ContactSheet(const Catalogue& catalogue, std::optional<int> category, std::vector<int> ratings = {});
 
     int figureCount() const { return static_cast<int>(figures_.size()); }
     /// Records of the selection that are not on the sheet because the game cannot use them.
@@ -30,11 +32,13 @@ private:
     struct Layout {
         int scale;
         int columns;
-        int labelHeight;
+        /// The height of one line of the label.
+        int lineHeight;
     };
     Layout layout() const;
 
     const Catalogue& catalogue_;
+    std::vector<int> ratings_;
     std::vector<int> figures_;
     int leftOut_ = 0;
 };

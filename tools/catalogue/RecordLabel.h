@@ -7,7 +7,7 @@
 namespace pivo::tool {
 
 /// The tool speaks English, whatever language the player chose.
-inline constexpr int ToolLanguage = 0;
+inline constexpr Language ToolLanguage = Language::English;
 
 /// How a category reads in the tool's messages: `3 "Buildings and ships"`, or just the number when
 /// the byte names no category.

@@ -1,6 +1,7 @@
 #include "SourceCompiler.h"
 
 #include "model/Catalogue.h"
+#include "Printable.h"
 
 #include <charconv>
 
@@ -43,19 +44,22 @@ std::optional<std::uint8_t> parseHexByte(std::string_view text) {
     return static_cast<std::uint8_t>(value);
 }
 
-std::string quoted(std::string_view token) { return "'" + std::string(token) + "'"; }
+std::string quoted(std::string_view token) { return "'" + printable(token, ShownTokenBytes) + "'"; }
+
+/// Editors on some systems start a UTF-8 file with this mark; it is no part of the first line.
+constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
 
 }  // namespace
 
 std::string formatSourceError(const SourceError& error) {
-    return error.file + ":" + std::to_string(error.line) + ": " + error.message;
+    return printable(error.file) + ":" + std::to_string(error.line) + ": " + error.message;
 }
 
 void SourceCompiler::addSource(std::string_view fileName, std::string_view text) {
     file_ = fileName;
     line_ = 0;
     category_.reset();
-    std::size_t pos = 0;
+    std::size_t pos = text.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
     while (pos < text.size()) {
         const std::size_t end = std::min(text.find('\n', pos), text.size());
         ++line_;
@@ -142,7 +146,7 @@ void SourceCompiler::compileTrailing(const std::vector<std::string_view>& tokens
         trailing.push_back(*value);
     }
     bytes_.insert(bytes_.end(), trailing.begin(), trailing.end());
-    trailingAt_ = file_ + ":" + std::to_string(line_);
+    trailingAt_ = printable(file_) + ":" + std::to_string(line_);
 }
 
 void SourceCompiler::fail(std::string message) {

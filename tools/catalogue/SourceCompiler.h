@@ -26,7 +26,8 @@ std::string formatSourceError(const SourceError& error);
 /// partial record at the end of a damaged data file; nothing but comments may follow it.
 class SourceCompiler {
 public:
-    /// Compiles one source text; `fileName` only serves the error messages.
+    /// Compiles one source text; `fileName` only serves the error messages. A UTF-8 byte-order mark
+    /// at its start is skipped.
     void addSource(std::string_view fileName, std::string_view text);
 
     /// The data file image so far; meaningless once errors() is not empty.

@@ -19,10 +19,12 @@ std::string figureLine(const std::uint8_t* record) {
     return line;
 }
 
-std::string figureComment(const Catalogue& catalogue, int index) {
+std::string figureComment(const Catalogue& catalogue, int index, std::span<const int> ratings) {
     if (index > catalogue.tangramCount()) return "past the first 3000 records: the game ignores it";
     const std::string label = playerLabel(catalogue.entry(index));
-    return label.empty() ? "the game cannot use this figure (see check)" : label;
+    if (label.empty()) return "the game cannot use this figure (see check)";
+    const int rating = static_cast<std::size_t>(index) <= ratings.size() ? ratings[index - 1] : 0;
+    return rating > 0 ? label + ", rating " + std::to_string(rating) : label;
 }
 
 std::string trailingLine(std::span<const std::uint8_t> bytes) {
@@ -37,7 +39,7 @@ std::string trailingLine(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-std::string dumpSource(std::span<const std::uint8_t> bytes) {
+std::string dumpSource(std::span<const std::uint8_t> bytes, std::span<const int> ratings) {
     const auto catalogue = std::make_unique<Catalogue>();
     catalogue->loadRecords(bytes);
     const std::size_t records = bytes.size() / RecordSize;
@@ -52,7 +54,7 @@ std::string dumpSource(std::span<const std::uint8_t> bytes) {
             if (category < CategoryTotal) text += "  # " + std::string(categoryName(ToolLanguage, category));
             text += '\n';
         }
-        text += figureLine(record) + "  # " + figureComment(*catalogue, static_cast<int>(r) + 1) + '\n';
+        text += figureLine(record) + "  # " + figureComment(*catalogue, static_cast<int>(r) + 1, ratings) + '\n';
     }
     const std::size_t whole = records * RecordSize;
     if (whole < bytes.size()) text += trailingLine(bytes.subspan(whole)) + '\n';

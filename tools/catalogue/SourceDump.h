@@ -11,6 +11,8 @@ namespace pivo::tool {
 /// Every record becomes one figure line, commented with what the player sees (category name and
 /// number within the category) or with why the game cannot use it; a `category` line opens each
 /// run of records of one category. Bytes past the last whole record become one `trailing` line.
-std::string dumpSource(std::span<const std::uint8_t> bytes);
+/// `ratings` (element i - 1 for catalogue entry i, 0 for none) adds each figure's difficulty rating
+/// to its comment.
+std::string dumpSource(std::span<const std::uint8_t> bytes, std::span<const int> ratings = {});
 
 }  // namespace pivo::tool

@@ -1,44 +1,31 @@
-#include "model/Catalogue.h"
 #include "CommandLine.h"
 #include "Commands.h"
-#include "ContactSheet.h"
-#include "model/FileIo.h"
+#include "RenderCommand.h"
 
 #include <QGuiApplication>
 
+#include <exception>
 #include <iostream>
-#include <limits>
-#include <memory>
+#include <new>
 
 namespace {
 
-using namespace pivo;
 using namespace pivo::tool;
 
-int runRender(const Arguments& a, int argc, char** argv) {
-    // The sheet is drawn off screen; a machine without a display must still be able to make it.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const auto bytes = readFile(a.inputs[0], std::numeric_limits<std::size_t>::max());
-    if (!bytes) {
-        std::cerr << "pivo-catalogue: cannot read " << a.inputs[0] << "\n";
-        return ExitFailure;
+int run(const Arguments& a, int argc, char** argv) {
+    switch (a.command) {
+        case Command::Build: return runBuild(a.inputs, a.output, std::cout, std::cerr);
+        case Command::Dump: return runDump(a.inputs[0], std::cout, std::cerr);
+        case Command::Check: return runCheck(a.inputs[0], std::cout, std::cerr);
+        case Command::Solve: return runSolve(a.inputs[0], a.record, a.limit, std::cout, std::cerr);
+        case Command::Render: {
+            // The sheet is drawn off screen; a machine without a display must still be able to make it.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            const QGuiApplication app(argc, argv);
+            return runRender(a.inputs[0], a.output, a.category, std::cout, std::cerr);
+        }
     }
-    const auto catalogue = std::make_unique<Catalogue>();
-    catalogue->loadRecords(*bytes);
-    const ContactSheet sheet(*catalogue, a.category);
-    if (sheet.leftOut() > 0)
-        std::cerr << "pivo-catalogue: " << sheet.leftOut() << " record(s) the game cannot use left out (see check)\n";
-    if (sheet.figureCount() == 0) {
-        std::cerr << "pivo-catalogue: no figures to draw\n";
-        return ExitFailure;
-    }
-    if (!sheet.render().save(QString::fromStdString(a.output), "PNG")) {
-        std::cerr << "pivo-catalogue: cannot write " << a.output << "\n";
-        return ExitFailure;
-    }
-    std::cout << a.output << ": " << sheet.figureCount() << " figures\n";
-    return ExitOk;
+    return ExitUsage;
 }
 
 }  // namespace
@@ -50,12 +37,14 @@ int main(int argc, char** argv) {
         std::cerr << "pivo-catalogue: " << *problem << "\n" << usageText();
         return ExitUsage;
     }
-    const Arguments& a = std::get<Arguments>(parsed);
-    switch (a.command) {
-        case Command::Build: return runBuild(a.inputs, a.output, std::cout, std::cerr);
-        case Command::Dump: return runDump(a.inputs[0], std::cout, std::cerr);
-        case Command::Check: return runCheck(a.inputs[0], std::cout, std::cerr);
-        case Command::Render: return runRender(a, argc, argv);
+    // Every command reads only as much as it can use; should memory still run out, say so and fail
+    // like any other command that could not finish.
+    try {
+        return run(std::get<Arguments>(parsed), argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "pivo-catalogue: out of memory\n";
+    } catch (const std::exception& error) {
+        std::cerr << "pivo-catalogue: " << error.what() << "\n";
     }
-    return ExitUsage;
+    return ExitFailure;
 }

@@ -19,7 +19,9 @@ It is a design aid only: whether a figure can really be laid, and whether it is 
 """
 
 import argparse
+import glob
 import math
+import os
 import struct
 import sys
 import zlib
@@ -106,6 +108,10 @@ VERTICES = {
     },
 }
 
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DATA_DIR = os.path.join(HERE, '..', '..', 'data')
+DESIGNS_DIR = os.path.join(HERE, 'designs')
 
 SHAPE_OF_TAN = {1: 1, 2: 1, 3: 2, 4: 3, 5: 3, 6: 4, 7: 5}
 SHAPE_NAMES = {1: "small triangle", 2: "medium triangle", 3: "large triangle", 4: "square",
@@ -233,8 +239,10 @@ def region(art):
     return frozenset(cells)
 
 
-def tile(target, pieces):
-    """Lattice polygons of the given pieces that cover the quarter set exactly, or None."""
+def cuttings(target, pieces):
+    """Every way to cover the quarter set exactly with the given pieces, each as a list of lattice
+    polygons. Pieces of one kind are interchangeable and a piece turned onto itself (the square by
+    a quarter turn) lies on the same quarters, so each way comes once."""
     need = sum(QUARTERS_OF_PIECE[k] for k in pieces)
     if len(target) != need:
         raise ValueError(f"the drawing covers {len(target) / 4:g} cells, the tans need {need / 4:g}")
@@ -242,21 +250,24 @@ def tile(target, pieces):
     y0, y1 = min(c[1] for c in target), max(c[1] for c in target)
     candidates = {}
     for kind in set(pieces):
-        found = []
+        found = {}
         for v in variants(PIECES[kind]):
             for dx in range(x0 - 2, x1 + 2):
                 for dy in range(y0 - 2, y1 + 2):
                     polygon = [(x + dx, y + dy) for x, y in v]
                     c = cover(polygon)
                     if c and c <= target:
-                        found.append((polygon, c))
-        candidates[kind] = found
+                        found.setdefault(c, polygon)
+        candidates[kind] = [(polygon, c) for c, polygon in found.items()]
     order = sorted(target)
     chosen = []
 
+    # Each quarter lies in exactly one piece, so filling the first open quarter reaches every way
+    # exactly once.
     def search(covered, remaining):
         if not remaining:
-            return True
+            yield list(chosen)
+            return
         first = next(c for c in order if c not in covered)
         for kind in sorted(set(remaining)):
             for polygon, c in candidates[kind]:
@@ -264,12 +275,15 @@ def tile(target, pieces):
                     rest = list(remaining)
                     rest.remove(kind)
                     chosen.append(polygon)
-                    if search(covered | c, rest):
-                        return True
+                    yield from search(covered | c, rest)
                     chosen.pop()
-        return False
 
-    return chosen if search(frozenset(), list(pieces)) else None
+    yield from search(frozenset(), list(pieces))
+
+
+def tile(target, pieces):
+    """Lattice polygons of the given pieces that cover the quarter set exactly, or None."""
+    return next(cuttings(target, pieces), None)
 
 
 def to_board(point, frame):
@@ -431,14 +445,15 @@ def convex_name(outline):
     return "Convex " + {5: "pentagon", 6: "hexagon"}[len(outline)]
 
 
-def convex(out_path):
+def convex(out_path, count=False):
     """Writes the thirteen convex figures, each turned so that most of its outline runs along the
-    axes, from fewest corners to most."""
+    axes, from fewest corners to most; with `count`, prints how many ways each can be cut."""
     figures = []
     for outline in convex_regions():
         tiling = tile(cover(outline), 'ssmllqp')
         if tiling is None:
             continue
+        ways = sum(1 for _ in cuttings(cover(outline), 'ssmllqp')) if count else None
         best = None
         for frame in (10, 7):
             for v in range(8):
@@ -457,19 +472,140 @@ def convex(out_path):
         _, shown, polygons = best
         width = max(p[0] for p in shown) - min(p[0] for p in shown)
         height = max(p[1] for p in shown) - min(p[1] for p in shown)
-        figures.append((len(outline), width * height, convex_name(shown), placement(polygons)))
+        figures.append((len(outline), width * height, convex_name(shown), placement(polygons), ways))
     figures.sort(key=lambda f: (f[0], f[1]))
     names = [f[2] for f in figures]
     seen = {}
     lines = ["category 6   # Convex Tangrams", ""]
-    for _, _, name, tans in figures:
+    for _, _, name, tans, ways in figures:
         if names.count(name) > 1:
             seen[name] = seen.get(name, 0) + 1
             name = f"{name} {seen[name]}"
         lines.append(" ".join(f"{x},{y},{o}" for x, y, o in tans) + f"   # {name}")
+        if count:
+            print(f"{name}: {ways} ways")
     with open(out_path, 'w', encoding='utf-8') as f:
         f.write("\n".join(lines) + "\n")
     print(f"{out_path}: {len(figures)} convex figures")
+
+
+# ---- ordering by difficulty ---------------------------------------------------------------
+
+def figure_triples(body):
+    """The seven (x, y, o) of a source figure line's text before its comment, or None when the
+    line is no figure line."""
+    words = body.split()
+    if len(words) != 7 or not all(w.count(',') == 2 for w in words):
+        return None
+    try:
+        return tuple(tuple(int(v) for v in w.split(',')) for w in words)
+    except ValueError:
+        return None
+
+
+def read_ratings(dump_path):
+    """{(category, triples): rating} from the output of `pivo-catalogue dump`, whose comments end
+    in ", rating N"."""
+    ratings, category = {}, None
+    with open(dump_path, encoding='utf-8') as f:
+        for number, line in enumerate(f, start=1):
+            body, _, comment = line.partition('#')
+            words = body.split()
+            if words[:1] == ['category']:
+                category = int(words[1])
+                continue
+            triples = figure_triples(body)
+            if triples is None:
+                continue
+            _, found, rating = comment.rpartition(', rating ')
+            if not found or not rating.strip().isdigit():
+                raise ValueError(f"{dump_path}:{number}: figure without a rating ({comment.strip()})")
+            ratings[(category, triples)] = int(rating)
+    return ratings
+
+
+def design_units(text):
+    """A design file cut into units: ('figure', name, lines) for a figure with its drawing and the
+    comment lines right above it, ('fixed', None, lines) for everything else (header, blank lines,
+    free comments), so that the figures can change places and the rest stays put."""
+    units, in_figure = [], False
+    for line in text.splitlines(keepends=True):
+        stripped = line.strip()
+        if stripped.startswith('figure '):
+            attached = []
+            while units and units[-1][0] == 'fixed' and units[-1][2][-1].strip().startswith('#'):
+                attached.insert(0, units.pop()[2][0])
+            name = stripped[len('figure '):].partition(';')[0].strip()
+            units.append(('figure', name, attached + [line]))
+            in_figure = True
+        elif in_figure and stripped:
+            units[-1][2].append(line)
+        else:
+            in_figure = False
+            units.append(('fixed', None, [line]))
+    return units
+
+
+# The twin tangrams come in pairs of consecutive figures, which have to stay together.
+TWIN_CATEGORY = 5
+
+
+def easy_to_hard(ratings, group):
+    """The positions of the figures from easy to hard: by rating, figures of one rating in their
+    present order. Groups of `group` consecutive figures stay together, ranked by their hardest
+    figure, each group easiest first."""
+    if len(ratings) % group:
+        raise ValueError(f"{len(ratings)} figures do not make groups of {group}")
+    groups = [sorted(range(k, k + group), key=lambda i: ratings[i]) for k in range(0, len(ratings), group)]
+    groups.sort(key=lambda g: max(ratings[i] for i in g))
+    return [i for g in groups for i in g]
+
+
+def order(dump_path, data_dir, designs_dir):
+    """Reorders the figures of every data/N-*.pvc, and of its designs/N-*.txt, from easy to hard by
+    the ratings of a rated dump. Writes nothing unless every file checks out."""
+    ratings = read_ratings(dump_path)
+    writes = []
+    for source in sorted(glob.glob(os.path.join(data_dir, '[0-9]-*.pvc'))):
+        with open(source, encoding='utf-8') as f:
+            lines = f.read().splitlines(keepends=True)
+        categories = [int(line.split()[1]) for line in lines if line.split()[:1] == ['category']]
+        if len(categories) != 1:
+            raise ValueError(f"{source}: expected one category line, found {len(categories)}")
+        slots, figures = [], []
+        for number, line in enumerate(lines, start=1):
+            body, _, comment = line.partition('#')
+            triples = figure_triples(body)
+            if triples is None:
+                continue
+            if (categories[0], triples) not in ratings:
+                raise ValueError(f"{source}:{number}: {comment.strip()} is not in {dump_path}; build pivo.dat from "
+                                 "these sources and dump it again")
+            slots.append(number - 1)
+            figures.append((ratings[(categories[0], triples)], comment.strip(), line))
+        permutation = easy_to_hard([r for r, _, _ in figures], 2 if categories[0] == TWIN_CATEGORY else 1)
+        new_lines = list(lines)
+        for slot, k in zip(slots, permutation):
+            new_lines[slot] = figures[k][2]
+        writes.append((source, new_lines, sum(a != b for a, b in zip(lines, new_lines))))
+
+        design = os.path.join(designs_dir, os.path.basename(source)[:-len('.pvc')] + '.txt')
+        if not os.path.exists(design):
+            continue
+        with open(design, encoding='utf-8') as f:
+            units = design_units(f.read())
+        drawn = [u for u in units if u[0] == 'figure']
+        names = [name for _, name, _ in figures]
+        if [u[1] for u in drawn] != names:
+            raise ValueError(f"{design}: its figures are not those of {source} in the same order; build the "
+                             "source from the design first")
+        reordered = iter(drawn[k] for k in permutation)
+        new_units = [next(reordered) if u[0] == 'figure' else u for u in units]
+        writes.append((design, [line for u in new_units for line in u[2]], None))
+    for path, new_lines, moved in writes:
+        with open(path, 'w', encoding='utf-8') as f:
+            f.write("".join(new_lines))
+        print(path + (f": {moved} figure lines moved" if moved is not None else ": figures reordered alike"))
 
 
 # ---- contact sheets -------------------------------------------------------------------------
@@ -547,6 +683,11 @@ def main(argv):
     p.add_argument('-o', '--output', required=True)
     p = sub.add_parser('convex', help='write the convex figures as a catalogue source file')
     p.add_argument('-o', '--output', required=True)
+    p.add_argument('--count', action='store_true', help='print how many ways each figure can be cut')
+    p = sub.add_parser('order', help='reorder each category from easy to hard by the ratings of a rated dump')
+    p.add_argument('dump', help='the output of `pivo-catalogue dump` of a pivo.dat built from the sources')
+    p.add_argument('--data', default=DATA_DIR, help='the folder of the catalogue sources (default: data/)')
+    p.add_argument('--designs', default=DESIGNS_DIR, help='the folder of the design files (default: designs/)')
     p = sub.add_parser('render', help='draw the figures of catalogue source files as a PNG sheet')
     p.add_argument('sources', nargs='+')
     p.add_argument('-o', '--output', required=True)
@@ -555,7 +696,14 @@ def main(argv):
     if args.command == 'build':
         return 0 if build(args.design, args.output) else 1
     if args.command == 'convex':
-        convex(args.output)
+        convex(args.output, args.count)
+        return 0
+    if args.command == 'order':
+        try:
+            order(args.dump, args.data, args.designs)
+        except ValueError as e:
+            print(e, file=sys.stderr)
+            return 1
         return 0
     figures = read_sources(args.sources)
     render(args.output, figures, args.colour)
