@@ -17,10 +17,8 @@
 #include "texts/Texts.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QPainter>
 #include <QScreen>
-#include <QStorageInfo>
 
 #include <algorithm>
 
@@ -62,10 +60,8 @@ void TMainForm::FormCreate() {
     firstActivation_ = true;
     settings_.readStartValues(preferences_);
     for (QPushButton* editorButton : editorButtons_) editorButton->setVisible(preferences_.editorMode);
-    // A program folder on a read-only medium never gets a games folder; saving there then fails
-    // with the save error, as it would on a full disk.
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(preferences_.programFolder));
-    if (!QStorageInfo(folder).isReadOnly()) model_.savedGames().createFolder();
+    // An installed game, or one on a read-only medium, keeps the player's games in the player's own folder.
+    model_.settleGamesFolder(Settings::userGamesFolder());
     if (!loadCatalogue()) return;
     const Position stored{settings_.group(), settings_.level(model_.catalogue().tangramCount())};
     model_.reopen(settings_.game(), saveLoadDialogs_);

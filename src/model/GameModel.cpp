@@ -1,5 +1,7 @@
 #include "GameModel.h"
 
+#include "GameFolders.h"
+
 #include <cassert>
 #include <utility>
 
@@ -13,6 +15,10 @@ GameModel::GameModel(Catalogue& catalogue, Progress& progress, std::string progr
       board_(catalogue, progress) {}
 
 std::string GameModel::dataFile() const { return programFolder_ + "pivo.dat"; }
+
+void GameModel::settleGamesFolder(const std::string& userGames) {
+    savedGames_ = SavedGames::inFolder(chooseGamesFolder(programFolder_, userGames));
+}
 
 void GameModel::notify(const Change& change) {
     if (listener_ && !change.empty()) listener_->changed(change);

@@ -29,6 +29,8 @@ public:
     const Catalogue& catalogue() const { return catalogue_; }
     const Progress& progress() const { return progress_; }
     const SavedGames& savedGames() const { return savedGames_; }
+    /// Decides once, at start, where saved games go: see chooseGamesFolder.
+    void settleGamesFolder(const std::string& userGames);
     const Board& board() const { return board_; }
     Position position() const { return position_; }
     int category() const { return position_.category; }

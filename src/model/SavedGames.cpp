@@ -23,9 +23,15 @@ bool isValidGameName(std::string_view name) {
     });
 }
 
-SavedGames::SavedGames(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+SavedGames::SavedGames(std::string programFolder) : folder_(std::move(programFolder) + "games/") {}
 
-std::string SavedGames::folder() const { return programFolder_ + "games/"; }
+SavedGames SavedGames::inFolder(std::string folder) {
+    SavedGames games("");
+    games.folder_ = std::move(folder);
+    return games;
+}
+
+std::string SavedGames::folder() const { return folder_; }
 
 std::string SavedGames::pathOf(std::string_view name) const {
     return folder() + std::string(name) + std::string(Extension);
@@ -52,12 +58,6 @@ std::vector<std::string> SavedGames::list() const {
     return names;
 }
 
-bool SavedGames::createFolder() const {
-    std::error_code error;
-    fs::create_directory(folder(), error);
-    return !error;
-}
-
 void SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const {
     if (!progress.gameModified) return;
     std::string name = progress.gameName;
@@ -69,6 +69,10 @@ void SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const
     }
     const std::string& gameName = progress.gameName;
     if (exists(gameName) && !dialogs.askOverwrite(gameName)) return;
+    // The player's own games folder is made when it is first needed; one that cannot be made fails the
+    // save like any other write.
+    std::error_code error;
+    fs::create_directories(folder(), error);
     if (!isValidGameName(gameName) || !replaceFileAtomically(pathOf(gameName), progress.bytes())) {
         dialogs.tellSaveFailed(gameName);
         return;

@@ -26,18 +26,19 @@ public:
 /// no NUL or other control character. The empty name is left to the flows (never saved).
 bool isValidGameName(std::string_view name);
 
-/// The saved games: `<ProgramFolder>games/<name>.pvg`, 3000 progress bytes each.
+/// The saved games: `<ProgramFolder>games/<name>.pvg`, 3000 progress bytes each, or the same files in
+/// another folder where the program folder cannot hold them.
 class SavedGames {
 public:
     explicit SavedGames(std::string programFolder);
+    /// The saved games in `folder` (ending with a separator), made when the first game is saved.
+    static SavedGames inFolder(std::string folder);
 
     std::string folder() const;
     std::string pathOf(std::string_view name) const;
     bool exists(std::string_view name) const;
     /// Names of the saved games, in the order the file system lists them.
     std::vector<std::string> list() const;
-    /// Creates the games folder when it is missing; false when it cannot.
-    bool createFolder() const;
 
     /// Unsaved progress is offered for saving under a name; see the game's rules for every outcome.
     void saveCurrentGame(Progress& progress, GameDialogs& dialogs) const;
@@ -47,7 +48,7 @@ public:
     void reopen(Progress& progress, GameDialogs& dialogs) const;
 
 private:
-    std::string programFolder_;
+    std::string folder_;
 };
 
 }  // namespace pivo
