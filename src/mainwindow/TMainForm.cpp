@@ -249,8 +249,10 @@ void TMainForm::changed(const Change& change) {
 
 void TMainForm::Timer1Timer() { music_.musicKeepAlive(); }
 
+// Progress that the save offer left unsaved (the save failed, or the player would not overwrite)
+// keeps the window open, as the question's No does; only a player who gave it up leaves without it.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
+    if (!FormCloseQuery() || !model_.saveCurrentGame(saveLoadDialogs_)) {
         event->ignore();
         return;
     }
@@ -262,7 +264,6 @@ bool TMainForm::FormCloseQuery() { return windows_.showStockMessage(MessageKind:
 
 void TMainForm::FormClose() {
     help_.quit();
-    model_.saveCurrentGame(saveLoadDialogs_);
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     settings_.writeClose(preferences_, model_.position(), model_.progress().gameName,
                          normal ? std::optional<QSize>(frameGeometry().size()) : std::nullopt);

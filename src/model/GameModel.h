@@ -65,9 +65,12 @@ public:
     void tip();
 
     // The progress as a game.
-    /// Offers unsaved progress for saving under a name.
-    void saveCurrentGame(GameDialogs& dialogs);
-    /// Offers unsaved progress for saving, then clears it and sets the tangram up afresh.
+    /// Offers unsaved progress for saving under a name. False when it is still unsaved (the save
+    /// failed, or the player would not overwrite): a load or the exit that asked must then stop, so
+    /// that no progress is lost the player did not give up.
+    bool saveCurrentGame(GameDialogs& dialogs);
+    /// Offers unsaved progress for saving, then clears it and sets the tangram up afresh; when it is
+    /// still unsaved after the offer, everything stays.
     void newGame(GameDialogs& dialogs);
     /// Loads the saved game `name` and sets the tangram up with its tips; on failure the name is
     /// forgotten and the rest stays.
