@@ -63,6 +63,13 @@ public:
     void mouseDown(MouseButton button, int X, int Y);
     void mouseMove(bool leftButtonHeld, int X, int Y);
     void tip();
+    // Playing from the keyboard and the wheel: the board's rules, without a pointer.
+    void liftTan(int tan);
+    void liftNextTan(bool forward);
+    void moveLiftedTan(int dx, int dy);
+    void turnLiftedTan(int steps);
+    void mirrorLiftedTan();
+    void putDownLiftedTan(Board::Refusal refusal);
 
     // The progress as a game.
     /// Offers unsaved progress for saving under a name. False when it is still unsaved (the save
