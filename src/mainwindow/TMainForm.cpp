@@ -1,6 +1,7 @@
 #include "TMainForm.h"
 
 #include "BoardBox.h"
+#include "BoardKeys.h"
 #include "BoardColours.h"
 #include "MouseButtons.h"
 #include "OpeningAnimation.h"
@@ -18,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStorageInfo>
@@ -52,6 +54,7 @@ TMainForm::TMainForm(const MainFormContext& context)
     box_ = new BoardBox(model_.board(), this);
     connect(box_, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);
     connect(box_, &BoardBox::mouseMove, this, &TMainForm::boxMouseMove);
+    connect(box_, &BoardBox::wheelTurn, this, [this](int notches) { model_.turnLiftedTan(notches); });
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     resize(DesignWidth, DesignHeight);
@@ -225,6 +228,10 @@ void TMainForm::paintEvent(QPaintEvent*) {
 void TMainForm::boxMouseDown(Qt::MouseButton button, int x, int y) { model_.mouseDown(mouseButtonOf(button), x, y); }
 
 void TMainForm::boxMouseMove(bool leftButtonHeld, int x, int y) { model_.mouseMove(leftButtonHeld, x, y); }
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (!sendBoardKey(model_, event->key(), event->modifiers())) QWidget::keyPressEvent(event);
+}
 
 // The cheer waits for the board to be painted green and the tune to start; the caption and the pattern
 // window's title change only once it is closed.
