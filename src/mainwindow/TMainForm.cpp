@@ -1,8 +1,8 @@
 #include "TMainForm.h"
 
 #include "BoardBox.h"
-#include "BoardKeys.h"
 #include "BoardColours.h"
+#include "BoardKeys.h"
 #include "MouseButtons.h"
 #include "OpeningAnimation.h"
 #include "Settings.h"
