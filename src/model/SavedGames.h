@@ -41,7 +41,11 @@ public:
     std::vector<std::string> list() const;
 
     /// Unsaved progress is offered for saving under a name; see the game's rules for every outcome.
-    void saveCurrentGame(Progress& progress, GameDialogs& dialogs) const;
+    /// True when nothing is left unsaved: it was saved, there was nothing to save, or the player gave
+    /// it up by cancelling or leaving the name empty. False when the progress is still unsaved, the
+    /// save having failed or the player having refused to overwrite: whatever would replace it must
+    /// then not go on.
+    bool saveCurrentGame(Progress& progress, GameDialogs& dialogs) const;
     /// Reads a saved game into the progress; on failure tells why, empties the name, keeps the table.
     bool loadGame(const std::string& name, Progress& progress, GameDialogs& dialogs) const;
     /// Start-up: the table is cleared and the named game reopened; a missing file forgets the name.
