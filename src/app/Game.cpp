@@ -2,6 +2,7 @@
 
 #include "resources/DlgResources.h"
 #include "mainwindow/TMainForm.h"
+#include "model/GameFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,6 +36,8 @@ std::string Game::executableFolder() {
     if (!error) return self.parent_path().string() + "/";
     return QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/")).toStdString();
 }
+
+std::string Game::programFolder() { return chooseProgramFolder(executableFolder(), PIVOLET_INSTALLED_DATA); }
 
 bool Game::start() {
     mainForm_ = std::make_unique<TMainForm>(
