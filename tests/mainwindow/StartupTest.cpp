@@ -6,6 +6,7 @@
 #include "texts/Texts.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTest>
@@ -199,6 +200,19 @@ TEST(Startup, UnusableCatalogueEndsTheGame) {
     none.writeCatalogue({});
     EXPECT_FALSE(none.create());
     EXPECT_EQ(none.windows.messages.at(0).text.toStdString(), texts::emptyCategory(Language::NotChosen, 0));
+}
+
+// Once the window is up, its timer asks the music every second to restart a piece that has ended.
+TEST(Startup, TimerKeepsTheMusicGoing) {
+    TestGame game;
+    game.store("tongue", "0");
+    QElapsedTimer clock;
+    clock.start();
+    game.start();
+    EXPECT_EQ(game.music.keepAlives, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.music.keepAlives > 0; }, 3000));
+    EXPECT_GE(clock.elapsed(), 900) << "a second, not sooner";
+    EXPECT_EQ(game.music.keepAlives, 1);
 }
 
 // A stored game whose file is gone starts without a game, and the close writes the name empty.
