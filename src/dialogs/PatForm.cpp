@@ -16,6 +16,8 @@ namespace pivo {
 namespace {
 constexpr int SmallMode = 1;
 constexpr int BigMode = 3;
+/// The line around the window, which no window manager draws for it.
+constexpr int Border = 1;
 }  // namespace
 
 int patternScale(int patternMode) {
@@ -30,25 +32,39 @@ QSize patternClientSize(int patternMode) {
 }
 
 TPatForm::TPatForm(const Preferences& preferences, const GameModel& model, QPoint position, const QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // Undecorated, with a title bar of its own: window managers that add a close button to every
+    // window they decorate, whatever it asks for (Openbox among them), have nothing to add it to.
+    // It takes no keys, so it never takes the focus from the board, also when it comes back.
+    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       preferences_(preferences),
       model_(model),
       mainWindow_(mainWindow),
+      title_(new TitleStrip(this)),
       guard_(*this, [this] { remake(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(patternClientSize(preferences_.patternMode));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setSizeForMode();
     move(position);
+}
+
+QRect TPatForm::clientRect() const {
+    return {QPoint(Border, Border + TitleStrip::heightFor(*this)), patternClientSize(preferences_.patternMode)};
+}
+
+void TPatForm::setSizeForMode() {
+    const QRect client = clientRect();
+    setFixedSize(client.width() + 2 * Border, client.bottom() + 1 + Border);
+    title_->setGeometry(Border, Border, client.width(), client.top() - Border);
 }
 
 void TPatForm::showForMode() {
     const QSize size = patternClientSize(preferences_.patternMode);
     const bool grown = size.width() > shownSize_.width() || size.height() > shownSize_.height();
     shownSize_ = size;
-    setFixedSize(size);
+    setSizeForMode();
     updateTitle();
     update();
     keepOnScreen(grown);
-    if (isHidden()) guard_.askForTitleBarOnly();
     showNormal();
     inUse_ = true;
 }
@@ -75,31 +91,30 @@ void TPatForm::remake() {
 
 void TPatForm::updateTitle() {
     setWindowTitle(QString::fromStdString(patternWindowTitle(preferences_, model_.catalogue(), model_.progress(), model_.position())));
+    title_->update();
 }
 
 // A window that grew may stick out of the screen where its smaller self fitted, and a stored position
 // may lie on a screen that is gone. The stored position itself stays: the next close writes where the
 // window really is.
 void TPatForm::keepOnScreen(bool grown) {
-    // Before its first show the window's own frame is not known yet; the main window's stands for it,
-    // or the style's while that one is not known either.
-    QMargins frame = frameMarginsOf(*this);
-    if (frame.isNull() && mainWindow_) frame = frameMarginsOf(*mainWindow_);
-    if (frame.isNull()) frame = styleFrameOf(*this);
-    const QRect outer(pos(), size().grownBy(frame));
+    const QRect outer = geometry();
     const QScreen* holding = screenHolding(outer);
     if (holding && (!grown || holding->availableGeometry().contains(outer))) return;
     const QScreen* target = mainWindow_ && mainWindow_->isVisible() ? mainWindow_->screen() : screen();
     if (target) move(movedInto(outer, target->availableGeometry()).topLeft());
 }
 
-// The pattern must not get lost: the window asks for no close button, and a close the window manager
-// offers all the same is refused.
+// The pattern must not get lost: the window has no close button, and a close the window manager
+// asks for all the same is refused.
 void TPatForm::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void TPatForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(192, 192, 192));
+    const QRect client = clientRect();
+    p.fillRect(rect(), QColor(127, 127, 127));
+    p.fillRect(client, QColor(192, 192, 192));
+    p.translate(client.topLeft());
     const std::optional<Placement>& pattern = model_.board().pattern();
     if (!pattern) return;
     p.setPen(Qt::black);

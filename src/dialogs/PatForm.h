@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PatternWindowGuard.h"
+#include "TitleStrip.h"
 #include "model/GameModel.h"
 #include "model/Preferences.h"
 
@@ -18,7 +19,8 @@ QSize patternClientSize(int patternMode);
 
 /// The floating pattern window: the current tangram's silhouette, black on silver, above every other
 /// window. It has a title bar to move it by, but no buttons, and cannot be resized; its title names
-/// the tangram and whether it is solved or given up. While it is in use nothing makes it go away: a
+/// the tangram and whether it is solved or given up. The title bar is its own, above the client area
+/// that holds the pattern. While it is in use nothing makes it go away: a
 /// close is refused, and a window minimised by the window manager comes back at the next refresh.
 class TPatForm : public QWidget {
     Q_OBJECT
@@ -34,12 +36,15 @@ public:
     void withdraw();
     /// Rebuilds the title and repaints; brings the window back when it is in use but not to be seen.
     void refresh();
+    /// Where the pattern lies in the window, below the title bar: 120 k + 1 by 80 k pixels.
+    QRect clientRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void setSizeForMode();
     void updateTitle();
     void keepOnScreen(bool grown);
     void remake();
@@ -50,6 +55,7 @@ private:
     bool inUse_ = false;
     /// The client size it had when last shown; empty before the first show.
     QSize shownSize_;
+    TitleStrip* title_;
     PatternWindowGuard guard_;
 };
 

@@ -23,13 +23,6 @@ QRect fittedInto(QRect frame, const QRect& area) {
     return movedInto(frame, area);
 }
 
-QMargins frameMarginsOf(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
-}
-
 QMargins styleFrameOf(const QWidget& window) {
     const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     return {border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border};

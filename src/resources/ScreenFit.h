@@ -13,9 +13,6 @@ namespace pivo {
 QRect movedInto(QRect frame, const QRect& area);
 /// `frame` made no wider or taller than `area`, then moved into it.
 QRect fittedInto(QRect frame, const QRect& area);
-/// The frame the window system draws around the top-level `window`, as far as it is known: nothing
-/// before the window first shows.
-QMargins frameMarginsOf(const QWidget& window);
 /// The frame of a window in `window`'s style: it stands for the window system's frame until that is known.
 QMargins styleFrameOf(const QWidget& window);
 /// The screen that holds the largest part of `frame`; none when it lies off every screen.
