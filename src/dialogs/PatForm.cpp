@@ -106,8 +106,9 @@ void TPatForm::keepOnScreen(bool grown) {
 }
 
 // The pattern must not get lost: the window has no close button, and a close the window manager
-// asks for all the same is refused.
-void TPatForm::closeEvent(QCloseEvent* event) { event->ignore(); }
+// asks for all the same is refused while the window is in use. Withdrawn, it lets itself be closed:
+// the application ends only when every window it still has agrees to close.
+void TPatForm::closeEvent(QCloseEvent* event) { event->setAccepted(!inUse_); }
 
 void TPatForm::paintEvent(QPaintEvent*) {
     QPainter p(this);

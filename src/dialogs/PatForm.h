@@ -32,7 +32,7 @@ public:
     /// Sizes the window for the current pattern mode and shows it, restored if it was minimised. When it
     /// has grown, or lies off every screen, it is first moved wholly onto the main window's screen.
     void showForMode();
-    /// Hides the window until it is shown again for a pattern mode.
+    /// Hides the window until it is shown again for a pattern mode; until then it can be closed.
     void withdraw();
     /// Rebuilds the title and repaints; brings the window back when it is in use but not to be seen.
     void refresh();

@@ -298,6 +298,8 @@ void TMainForm::FormClose() {
     settings_.writeClose(preferences_, model_.position(), model_.progress().gameName,
                          normal ? std::optional<QSize>(frameGeometry().size()) : std::nullopt);
     settings_.writePatternPosition(windows_.patternWindowPosition());
+    // The pattern window refuses to close while it is in use, which would keep the game running.
+    windows_.showPatternWindow(false);
     settings_.writeMainWindowPlacement(saveGeometry());
     timer1_.stop();
 }

@@ -109,7 +109,8 @@ TEST_F(PatFormTest, TitleBarMovesTheWindow) {
 }
 
 // While the window is in use nothing loses it: a close is refused, and after a minimise the next
-// refresh shows it again. Withdrawn (pattern on the board), a refresh leaves it hidden.
+// refresh shows it again. Withdrawn (pattern on the board, or the game closing), a refresh leaves it
+// hidden and a close is let through.
 TEST_F(PatFormTest, StaysWhileInUse) {
     window.showForMode();
     EXPECT_FALSE(window.close());
@@ -122,6 +123,7 @@ TEST_F(PatFormTest, StaysWhileInUse) {
     window.withdraw();
     window.refresh();
     EXPECT_TRUE(window.isHidden());
+    EXPECT_TRUE(window.close()) << "withdrawn, it lets the game end";
 }
 
 // A window that grows out of the screen, or whose stored position lies off every screen, is moved
