@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <new>
 #include <utility>
 
 namespace pivo::tool {
@@ -53,6 +54,8 @@ QImage ContactSheet::render() const {
     const int columns = std::max(1, std::min(l.columns, figureCount()));
     const int rows = (figureCount() + columns - 1) / columns;
     QImage sheet(Gap + columns * (cellWidth + Gap), Gap + std::max(rows, 1) * (cellHeight + Gap), QImage::Format_RGB32);
+    // Qt answers a failed allocation with a null image, on which every later step would fail quietly.
+    if (sheet.isNull()) throw std::bad_alloc();
     sheet.fill(Paper);
     QPainter painter(&sheet);
     QFont font = painter.font();
