@@ -20,7 +20,7 @@ DialogWindows::~DialogWindows() = default;
 void DialogWindows::setMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
 void DialogWindows::createWindows(const GameModel& model, QPoint patternPosition) {
-    patForm_ = std::make_unique<TPatForm>(preferences_, model, patternPosition);
+    patForm_ = std::make_unique<TPatForm>(preferences_, model, patternPosition, mainWindow_);
     TDlgResources::shared();
     messageDialog();
     optionDlg_ = std::make_unique<TOptionDlg>(preferences_, mainWindow_);
@@ -73,7 +73,7 @@ void DialogWindows::showPatternWindow(bool shown) {
     if (shown)
         patForm_->showForMode();
     else
-        patForm_->hide();
+        patForm_->withdraw();
 }
 
 void DialogWindows::refreshPatternWindow() {

@@ -7,6 +7,7 @@
 #include "OpeningAnimation.h"
 #include "Settings.h"
 #include "ToolBox.h"
+#include "WindowPlacement.h"
 #include "help/RulesHelp.h"
 #include "media/Music.h"
 #include "media/SoundEffects.h"
@@ -14,6 +15,7 @@
 #include "resources/BitmapIndex.h"
 #include "resources/DlgResources.h"
 #include "resources/ImageButton.h"
+#include "resources/ScreenFit.h"
 #include "texts/CommandTexts.h"
 #include "texts/Texts.h"
 
@@ -69,11 +71,13 @@ void TMainForm::FormCreate() {
     const Position stored{settings_.group(), settings_.level(model_.catalogue().tangramCount())};
     model_.reopen(settings_.game(), saveLoadDialogs_);
     model_.startAt(stored);
+    // The caption is right from the start, also while the language question waits at the first start;
+    // the window system would show the executable's name until then.
+    UpdateCaption();
     button(ToolButton::Tip)->setEnabled(model_.board().tipEnabled());
     music_.startMusicAtStartup();
     preferences_.patternMode = settings_.patternMode();
     box_->setSilhouetteShown(effectivePatternMode() == 0);
-    if (!restoreGeometry(settings_.mainWindowPlacement())) centreOnScreen();
     timer1_.start();
     started_ = true;
 }
@@ -155,12 +159,35 @@ void TMainForm::applyPatternMode() {
     windows_.showPatternWindow(effectivePatternMode() > 0);
 }
 
-void TMainForm::centreOnScreen() {
+// The stored placement may come from a larger screen or from one that is gone: a window larger than
+// the screen hides its right-hand buttons, and one off every screen cannot be found. It is brought within
+// the available area of the screen holding most of it, or of the window's own screen. Without one the
+// window opens in the middle of the screen, maximised when its design size does not fit.
+void TMainForm::placeWindow() {
+    // The frame is drawn only once the window shows: the one stored with the placement stands for it,
+    // or else the style's.
+    const QMargins styleFrame = styleFrameOf(*this);
+    if (const std::optional<WindowPlacement> stored = readWindowPlacement(settings_.mainWindowPlacement())) {
+        const QMargins frame = stored->frame.isNull() ? styleFrame : stored->frame;
+        const QScreen* holding = screenHolding(stored->normal.marginsAdded(frame));
+        setGeometry(fitWithin(stored->normal, frame, (holding ? holding : screen())->availableGeometry()));
+        if (stored->maximised) setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
     const QRect available = screen()->availableGeometry();
     move(available.center() - rect().center());
+    const QSize outer = size().grownBy(styleFrame);
+    if (outer.width() <= available.width() && outer.height() <= available.height()) return;
+    setGeometry(fitWithin(geometry(), styleFrame, available));
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
+    // Placed before the window reaches the screen, so that it never opens at a stored size it cannot keep.
+    if (!placed_) {
+        placed_ = true;
+        placeWindow();
+    }
     QWidget::showEvent(event);
     // Without a window manager a window may never become active; the first show then stands in for it.
     if (firstActivation_) QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
@@ -271,6 +298,8 @@ void TMainForm::FormClose() {
     settings_.writeClose(preferences_, model_.position(), model_.progress().gameName,
                          normal ? std::optional<QSize>(frameGeometry().size()) : std::nullopt);
     settings_.writePatternPosition(windows_.patternWindowPosition());
+    // The pattern window refuses to close while it is in use, which would keep the game running.
+    windows_.showPatternWindow(false);
     settings_.writeMainWindowPlacement(saveGeometry());
     timer1_.stop();
 }

@@ -103,7 +103,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void FormResize();
-    void centreOnScreen();
+    void placeWindow();
     void boxMouseDown(Qt::MouseButton button, int x, int y);
     void boxMouseMove(bool leftButtonHeld, int x, int y);
     void Timer1Timer();
@@ -129,6 +129,7 @@ private:
 
     bool started_ = false;
     bool firstActivation_ = true;
+    bool placed_ = false;
     QWidget* toolPanel_ = nullptr;
     ToolBox* toolBox_ = nullptr;
     BoardBox* box_ = nullptr;

@@ -15,7 +15,7 @@ class FluidSynthLibrary;
 
 /// Plays MIDI files through the FluidSynth software synthesiser. FluidSynth itself is opened at the
 /// first open(), the SoundFont loaded and the audio output opened at the first play(), not before;
-/// FluidSynth renders on its own audio thread, every call here comes from one thread. When FluidSynth,
+/// FluidSynth renders on its own audio thread; calls here come from one thread at a time. When FluidSynth,
 /// the SoundFont or the audio output cannot be had, play() fails from then on without trying again,
 /// and nothing is reported.
 class FluidSynthPlayer : public MidiPlayer {

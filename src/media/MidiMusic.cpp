@@ -2,13 +2,14 @@
 
 #include "MidiFiles.h"
 
+#include <memory>
 #include <utility>
 
 namespace pivo {
 
 MidiMusic::MidiMusic(Preferences& preferences, std::string soundFont, std::vector<FluidSynthPlayer::Setting> settings)
     : preferences_(preferences),
-      player_(std::move(soundFont), std::move(settings)),
+      player_(std::make_unique<FluidSynthPlayer>(std::move(soundFont), std::move(settings))),
       cycle_(preferences, player_, listMidiFiles),
       firstFrame_([this] { cycle_.playAtStartup(); }) {}
 

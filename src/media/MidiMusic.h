@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackgroundMidiPlayer.h"
 #include "FirstFrameWatch.h"
 #include "FluidSynthPlayer.h"
 #include "model/Preferences.h"
@@ -14,8 +15,8 @@ namespace pivo {
 /// The game's background music: the MIDI files of the program folder through FluidSynth, and the
 /// sound and music switches behind the options dialog's buttons. The switches are `preferences.sound` and
 /// `preferences.music`. The synthesiser starts only after the first frame is on the screen, and only when
-/// music is on and a piece exists; without a SoundFont or audio output the game is silent and says
-/// nothing.
+/// music is on and a piece exists; it loads and plays on a thread of its own, so that no SoundFont, however
+/// large, holds up the windows. Without a SoundFont or audio output the game is silent and says nothing.
 class MidiMusic : public Music {
 public:
     /// `preferences.programFolder` must be set before startMusicAtStartup(); `soundFont` is the instrument
@@ -33,11 +34,11 @@ public:
     bool musicAvailable() const override { return cycle_.musicAvailable(); }
     std::string currentMusicName() const override { return cycle_.currentName(); }
     /// A piece is sounding right now (it may have ended since the last tick).
-    bool musicPlaying() const { return player_.isPlaying(); }
+    bool musicPlaying() const { return player_.sounding(); }
 
 private:
     Preferences& preferences_;
-    FluidSynthPlayer player_;
+    BackgroundMidiPlayer player_;
     MusicCycle cycle_;
     FirstFrameWatch firstFrame_;
 };

@@ -1,6 +1,7 @@
 #include "DialogChrome.h"
 
 #include "BitmapIndex.h"
+#include "ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -24,10 +25,17 @@ void centreOnScreen(QWidget* window) {
 }
 
 void placeOverMainWindow(QWidget* dialog, const QWidget* mainWindow) {
-    if (mainWindow && mainWindow->isVisible())
-        dialog->move(dialogPosition(mainWindow->frameGeometry(), mainWindow->height(), dialog->frameGeometry().size()));
-    else
+    if (!mainWindow || !mainWindow->isVisible()) {
         centreOnScreen(dialog);
+        return;
+    }
+    const QSize size = dialog->frameGeometry().size();
+    const QRect placed(dialogPosition(mainWindow->frameGeometry(), mainWindow->height(), size), size);
+    // A modal dialog partly off the screen looks like a frozen game: it goes onto the screen that holds
+    // most of it, or the main window's.
+    const QScreen* screen = screenHolding(placed);
+    if (!screen) screen = mainWindow->screen();
+    dialog->move(screen ? movedInto(placed, screen->availableGeometry()).topLeft() : placed.topLeft());
 }
 
 namespace {

@@ -11,8 +11,8 @@ namespace pivo {
 /// Where a dialog goes over the main window: centred across, and vertically centred on the main
 /// window's client area measured from its bottom. Divisions truncate toward zero.
 QPoint dialogPosition(const QRect& mainFrame, int mainClientHeight, QSize dialogSize);
-/// Moves the dialog over the main window by dialogPosition when the main window is visible,
-/// otherwise to the middle of the screen.
+/// Moves the dialog over the main window by dialogPosition when the main window is visible, and onto
+/// the screen where that would put it partly off; otherwise to the middle of the screen.
 void placeOverMainWindow(QWidget* dialog, const QWidget* mainWindow);
 /// Moves a window to the middle of its screen.
 void centreOnScreen(QWidget* window);

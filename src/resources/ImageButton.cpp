@@ -1,7 +1,9 @@
 #include "ImageButton.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace pivo {
 
@@ -44,6 +46,22 @@ void ImageButton::paintEvent(QPaintEvent*) {
 void ImageButton::mousePressEvent(QMouseEvent* event) {
     Q_EMIT mouseDown(event->button());
     QAbstractButton::mousePressEvent(event);
+}
+
+// A dialog closed by a click on one of its buttons never tells that button the pointer left, and it may
+// open elsewhere the next time. So at every show the face starts dark and then follows the pointer, once
+// the window stands where it shows.
+void ImageButton::showEvent(QShowEvent* event) {
+    QAbstractButton::showEvent(event);
+    hovered_ = false;
+    QTimer::singleShot(0, this, &ImageButton::followPointer);
+}
+
+void ImageButton::followPointer() {
+    const bool over = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
+    if (over == hovered_) return;
+    hovered_ = over;
+    update();
 }
 
 void ImageButton::enterEvent(QEnterEvent* event) {

@@ -40,11 +40,14 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     void applyHint();
+    /// Lights the button exactly when the pointer is over it now.
+    void followPointer();
 
     const BitmapList& list_;
     ButtonFaces faces_;

@@ -4,6 +4,9 @@
 #include "tests/model/CatalogueFixture.h"
 
 #include <QImage>
+#include <QMouseEvent>
+#include <QTest>
+#include <QScreen>
 #include <QPolygon>
 
 #include <gtest/gtest.h>
@@ -32,7 +35,7 @@ protected:
     Catalogue catalogue;
     Progress progress;
     GameModel model{catalogue, progress, "/nonexistent/"};
-    TPatForm window{preferences, model, QPoint(500, 50)};
+    TPatForm window{preferences, model, QPoint(500, 50), nullptr};
 };
 
 }  // namespace
@@ -43,7 +46,8 @@ TEST_F(PatFormTest, SizePerMode) {
     for (int mode = 0; mode <= 3; ++mode) {
         preferences.patternMode = mode;
         window.showForMode();
-        EXPECT_EQ(window.size(), expected[mode]) << "mode " << mode;
+        EXPECT_EQ(window.clientRect().size(), expected[mode]) << "mode " << mode;
+        EXPECT_TRUE(window.rect().contains(window.clientRect())) << "mode " << mode;
         EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "mode " << mode;
     }
 }
@@ -52,10 +56,10 @@ TEST_F(PatFormTest, SizePerMode) {
 TEST_F(PatFormTest, OutOfRangeModeIsClamped) {
     preferences.patternMode = 9;
     window.showForMode();
-    EXPECT_EQ(window.size(), QSize(481, 320));
+    EXPECT_EQ(window.clientRect().size(), QSize(481, 320));
     preferences.patternMode = -4;
     window.showForMode();
-    EXPECT_EQ(window.size(), QSize(241, 160));
+    EXPECT_EQ(window.clientRect().size(), QSize(241, 160));
     EXPECT_EQ(patternScale(1000000), 4);
 }
 
@@ -69,10 +73,12 @@ TEST_F(PatFormTest, TitleInBothLanguages) {
     EXPECT_EQ(titleFor(Language::NotChosen, FinishedFlag | 4), QStringLiteral("Animals-12(solved)"));
 }
 
-// A topmost tool window without close, minimise or maximise buttons, placed where the settings say.
+// A topmost tool window without close, minimise or maximise buttons, placed where the settings say:
+// no window manager decorates it, so none can add buttons.
 TEST_F(PatFormTest, WindowKind) {
     const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
@@ -80,12 +86,74 @@ TEST_F(PatFormTest, WindowKind) {
     EXPECT_EQ(window.pos(), QPoint(500, 50));
 }
 
+// The window's own title bar shows the title and moves the window when dragged.
+TEST_F(PatFormTest, TitleBarMovesTheWindow) {
+    preferences.language = Language::English;
+    window.showForMode();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect client = window.clientRect();
+    QWidget* bar = window.childAt(client.left() + 20, client.top() / 2);
+    ASSERT_NE(bar, nullptr) << "a title bar above the client area";
+    const QImage titled = bar->grab().toImage();
+    window.setWindowTitle("");
+    EXPECT_NE(bar->grab().toImage(), titled) << "the title is drawn";
+
+    const QPoint start = window.pos();
+    const QPoint grip(20, bar->height() / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(grip + QPoint(30, 40)), bar->mapToGlobal(QPointF(grip + QPoint(30, 40))),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(bar, &drag);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + QPoint(30, 40));
+    EXPECT_EQ(window.pos(), start + QPoint(30, 40));
+}
+
+// While the window is in use nothing loses it: a close is refused, and after a minimise the next
+// refresh shows it again. Withdrawn (pattern on the board, or the game closing), a refresh leaves it
+// hidden and a close is let through.
+TEST_F(PatFormTest, StaysWhileInUse) {
+    window.showForMode();
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    window.showMinimized();
+    ASSERT_TRUE(window.isMinimized());
+    window.refresh();
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
+    window.withdraw();
+    window.refresh();
+    EXPECT_TRUE(window.isHidden());
+    EXPECT_TRUE(window.close()) << "withdrawn, it lets the game end";
+}
+
+// A window that grows out of the screen, or whose stored position lies off every screen, is moved
+// wholly onto the screen; one that does not grow keeps the place it was given.
+TEST_F(PatFormTest, KeptOnTheScreen) {
+    const QRect area = window.screen()->availableGeometry();
+    const QPoint given(area.right() - 300, area.top() + 50);
+    preferences.patternMode = 1;
+    window.move(given);
+    window.showForMode();
+    EXPECT_EQ(window.pos(), given);
+    preferences.patternMode = 3;
+    window.showForMode();
+    EXPECT_TRUE(area.contains(window.frameGeometry()));
+    EXPECT_EQ(window.frameGeometry().right(), area.right());
+    window.move(given);
+    window.showForMode();
+    EXPECT_EQ(window.pos(), given) << "the same size again";
+
+    TPatForm lost{preferences, model, QPoint(-5000, -5000), nullptr};
+    lost.showForMode();
+    EXPECT_TRUE(area.contains(lost.frameGeometry()));
+}
+
 // The silhouette is black on silver, each tan where its placement lies at the window's scale.
 TEST_F(PatFormTest, PaintsTheSilhouette) {
     for (int mode = 1; mode <= 3; ++mode) {
         preferences.patternMode = mode;
         window.showForMode();
-        const QImage shot = window.grab().toImage();
+        const QImage shot = window.grab(window.clientRect()).toImage();
         const int k = mode + 1;
         QList<QPolygon> tans;
         for (int tan = 1; tan <= TanCount; ++tan) {

@@ -2,6 +2,7 @@
 
 #include "mainwindow/OpeningAnimation.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 
@@ -29,6 +30,68 @@ TEST(Chrome, CentredFirstThenWhereItWasClosed) {
     game.restart();
     game.start();
     EXPECT_EQ(game.form().geometry(), QRect(40, 30, 700, 520));
+}
+
+// The settings' text after a window of `geometry` was closed, with the frame the platform draws. The
+// window is hidden when it takes the geometry, so that no picture of a huge window is ever made.
+QString storedPlacement(const QRect& geometry, bool maximised = false) {
+    QWidget window;
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.hide();
+    window.setGeometry(geometry);
+    if (maximised) window.setWindowState(Qt::WindowMaximized);
+    return QString::fromLatin1(window.saveGeometry().toBase64());
+}
+
+// A placement stored on a larger screen, or on one that is gone, is brought wholly onto the screen that
+// holds most of it, or onto the window's own; a maximised one opens maximised on its screen.
+TEST(Chrome, StoredPlacementIsBroughtOntoAScreen) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 3);
+    const QRect desk = screens[0]->availableGeometry();
+    const QRect laptop = screens[1]->availableGeometry();
+    struct Case {
+        QRect stored;
+        QRect area;
+        bool keepsSize;
+    };
+    for (const Case& c : {Case{QRect(laptop.x() + 10, 10, 3840, 2160), laptop, false},
+                          Case{QRect(0, 0, 20000, 20000), desk, false},
+                          Case{QRect(-5000, -5000, 700, 520), desk, true},
+                          Case{QRect(laptop.right() - 200, laptop.bottom() - 100, 700, 520), laptop, true}}) {
+        TestGame game;
+        game.store("tongue", "0");
+        game.store("MainForm", storedPlacement(c.stored));
+        game.start();
+        const QRect frame = game.form().frameGeometry();
+        EXPECT_TRUE(c.area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                            << frame.height();
+        if (c.keepsSize) {
+            EXPECT_EQ(game.form().size(), c.stored.size());
+        }
+    }
+
+    TestGame game;
+    game.store("tongue", "0");
+    game.store("MainForm", storedPlacement(QRect(laptop.x() + 80, 50, 700, 520), true));
+    game.start();
+    EXPECT_TRUE(game.form().isMaximized());
+    EXPECT_EQ(game.form().screen(), screens[1]);
+}
+
+// At the first start a screen too small for the window's design size gets it maximised, its normal
+// rectangle on the screen for the time it is restored.
+TEST(Chrome, FirstStartOnATooSmallScreenIsMaximised) {
+    QScreen* small = QGuiApplication::screens().at(2);
+    TestGame game;
+    game.store("tongue", "0");
+    ASSERT_TRUE(game.create());
+    game.form().move(small->geometry().topLeft());
+    game.form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game.form()));
+    EXPECT_TRUE(game.form().isMaximized());
+    EXPECT_TRUE(small->availableGeometry().contains(game.form().normalGeometry()));
 }
 
 // The window cannot be made smaller than 650 x 480 outside, and the board keeps a whole unit.

@@ -127,7 +127,7 @@ TEST_F(DialogCommands, OptionsTakeEffectAtOnce) {
         for (int press = 0; press < 4; ++press) {
             button(dialog, "PatBtn")->click();
             shown.push_back(pattern->isVisible());
-            sizes.push_back(pattern->size());
+            sizes.push_back(pattern->clientRect().size());
             grey.push_back(greyPixels());
         }
         button(dialog, "SoundBtn")->click();

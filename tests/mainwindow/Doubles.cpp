@@ -1,5 +1,7 @@
 #include "Doubles.h"
 
+#include <QWidget>
+
 namespace pivo::testing {
 
 DialogAnswer ScriptedWindows::answer(MessageKind kind, const QString& text) {
@@ -12,6 +14,7 @@ DialogAnswer ScriptedWindows::answer(MessageKind kind, const QString& text) {
 
 void ScriptedWindows::chooseLanguage() {
     ++languageQuestions;
+    if (mainWindow) captionWhileLanguageAsked = mainWindow->windowTitle();
     if (language) *language = languageChoice;
 }
 

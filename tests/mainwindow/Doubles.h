@@ -76,6 +76,8 @@ public:
     std::deque<DialogAnswer> answers;
     Language languageChoice = Language::English;
     int languageQuestions = 0;
+    /// The main window's caption while the language question was open.
+    QString captionWhileLanguageAsked;
     std::deque<std::string> gameNames;
     std::deque<std::string> pickedGames;
     int gameNameQuestions = 0;

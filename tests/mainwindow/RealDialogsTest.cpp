@@ -110,6 +110,20 @@ TEST(RealDialogs, EnglishSolvedNoticePatternTitleAndCloseQuestion) {
     EXPECT_EQ(question, "Do you really want to go?");
 }
 
+// The closed game leaves no window behind that would refuse to close and so keep the game running.
+TEST(RealDialogs, ClosedGameLeavesNoWindowOpen) {
+    TestGame game(true);
+    game.store("tongue", "0");
+    game.start();
+    TPatForm* pattern = game.realWindows->patternWindow();
+    ASSERT_TRUE(pattern->isVisible());
+    ModalAnswers player;
+    player.then([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Y); });
+    ASSERT_TRUE(game.close());
+    EXPECT_FALSE(pattern->isVisible());
+    EXPECT_TRUE(pattern->close());
+}
+
 // Closing with unsaved progress: the quit question, then the save dialog names the game; the next
 // start reopens it.
 TEST(RealDialogs, CloseSavesTheGameUnderANameAndTheNextStartReopensIt) {

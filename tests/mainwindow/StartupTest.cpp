@@ -6,6 +6,7 @@
 #include "texts/Texts.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTest>
@@ -27,6 +28,7 @@ TEST(Startup, FirstStartAsksLanguageAndUsesDefaults) {
     game.windows.languageChoice = Language::German;
     game.start();
     EXPECT_EQ(game.windows.languageQuestions, 1);
+    EXPECT_EQ(game.windows.captionWhileLanguageAsked, "Pivolet V3.1") << "the caption is there from the start";
     EXPECT_EQ(game.preferences.language, Language::German);
     EXPECT_TRUE(game.preferences.sound);
     EXPECT_TRUE(game.preferences.music);
@@ -198,6 +200,19 @@ TEST(Startup, UnusableCatalogueEndsTheGame) {
     none.writeCatalogue({});
     EXPECT_FALSE(none.create());
     EXPECT_EQ(none.windows.messages.at(0).text.toStdString(), texts::emptyCategory(Language::NotChosen, 0));
+}
+
+// Once the window is up, its timer asks the music every second to restart a piece that has ended.
+TEST(Startup, TimerKeepsTheMusicGoing) {
+    TestGame game;
+    game.store("tongue", "0");
+    QElapsedTimer clock;
+    clock.start();
+    game.start();
+    EXPECT_EQ(game.music.keepAlives, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.music.keepAlives > 0; }, 3000));
+    EXPECT_GE(clock.elapsed(), 900) << "a second, not sooner";
+    EXPECT_EQ(game.music.keepAlives, 1);
 }
 
 // A stored game whose file is gone starts without a game, and the close writes the name empty.

@@ -213,12 +213,12 @@ TEST(MidiMusicTest, StartsAfterTheFirstFrameAndCycles) {
     EXPECT_FALSE(music.musicPlaying());
     EXPECT_FALSE(preferences.music);
     music.toggleMusic();
-    EXPECT_TRUE(music.musicPlaying());
+    EXPECT_TRUE(waitFor([&] { return music.musicPlaying(); }, 3000));
     EXPECT_NE(music.currentMusicName(), first);
 
     EXPECT_TRUE(waitFor([&] { return !music.musicPlaying(); }, 10000)) << "the short piece ends";
     music.musicKeepAlive();
-    EXPECT_TRUE(music.musicPlaying()) << "the tick starts it again";
+    EXPECT_TRUE(waitFor([&] { return music.musicPlaying(); }, 3000)) << "the tick starts it again";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,27 @@ TEST(DialogPlacement, TruncatesTowardZero) {
     // (200 - 319) / 2 is -59, not -60.
     EXPECT_EQ(dialogPosition(QRect(100, 0, 200, 300), 250, QSize(319, 158)).x(), 41);
     EXPECT_EQ(dialogPosition(QRect(-300, -20, 200, 300), 250, QSize(357, 187)), QPoint(-378, 62));
+}
+
+// A dialog goes where the rule puts it while that lies on the screen; over a main window partly off
+// the screen it is moved, no further than it must, onto the screen.
+TEST(DialogPlacement, StaysOnTheScreen) {
+    QWidget main;
+    main.setGeometry(40, 30, 600, 400);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QWidget dialog(nullptr, Qt::FramelessWindowHint);
+    dialog.resize(544, 416);
+    placeOverMainWindow(&dialog, &main);
+    EXPECT_EQ(dialog.pos(), dialogPosition(main.frameGeometry(), main.height(), dialog.size()));
+
+    const QRect area = main.screen()->availableGeometry();
+    main.move(area.right() - 300, area.bottom() - 200);
+    placeOverMainWindow(&dialog, &main);
+    EXPECT_EQ(dialog.frameGeometry().bottomRight(), area.bottomRight());
+    main.move(area.left() - 500, area.top() - 300);
+    placeOverMainWindow(&dialog, &main);
+    EXPECT_EQ(dialog.pos(), area.topLeft());
 }
 
 // A window without a visible main window is centred on the screen.

@@ -38,6 +38,30 @@ TEST(ImageButton, FaceFollowsState) {
     EXPECT_EQ(button.currentFace(), 1);
 }
 
+// A window closed by a click on its button never tells the button the pointer left: at the next show
+// the face follows where the pointer is, dark when it is elsewhere, lit when it is over the button.
+TEST(ImageButton, FaceFollowsThePointerAtShow) {
+    QWidget window;
+    window.resize(200, 100);
+    auto* button = new ImageButton(mainList(), TipFaces, &window);
+    button->move(10, 10);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(button, &enter);
+    ASSERT_EQ(button->currentFace(), TipFaces.hover);
+    window.hide();
+
+    QCursor::setPos(window.mapToGlobal(QPoint(150, 80)));
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button->currentFace() == TipFaces.normal; }, 2000));
+    window.hide();
+
+    QCursor::setPos(button->mapToGlobal(QPoint(25, 25)));
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button->currentFace() == TipFaces.hover; }, 2000));
+}
+
 // The arrow buttons take the 50 x 25 size of their faces.
 TEST(ImageButton, SizesItselfToItsFaces) {
     ImageButton arrow(mainList(), {bmp::mainwin::Up, bmp::mainwin::UpLit, bmp::mainwin::UpLit, bmp::mainwin::Up});
