@@ -60,8 +60,21 @@ window_of_size() {
 }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 
+# The window opens in steps from its centre and takes no clicks until it is whole: wait until its picture
+# stops changing, however slowly a loaded machine draws it.
+settled() {
+    local last= now
+    for _ in $(seq 150); do
+        now=$(import -window "$1" png:- 2>/dev/null | md5sum)
+        [ "$now" = "$last" ] && { sleep 0.3; return; }
+        last=$now
+        sleep 0.2
+    done
+    fail "window $1 never stopped changing"
+}
+
 main=$(window_of_size 909x576)
-sleep 2                                # the window opens in steps from its centre
+settled "$main"
 click "$main" 189 31                   # a tip: the game now has progress to save
 click "$main" 882 31                   # exit
 click "$(window_of_size 319x158)" 280 120   # yes, quit
