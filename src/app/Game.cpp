@@ -1,7 +1,8 @@
 #include "Game.h"
 
-#include "resources/DlgResources.h"
 #include "mainwindow/TMainForm.h"
+#include "media/ClipModule.h"
+#include "resources/DlgResources.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,7 @@ Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
       store_(std::move(store)),
       settings_(*store_),
       windows_(preferences_),
+      clips_([folder = programFolder] { return openClipModule(folder + ClipModuleName); }),
       sound_(preferences_, clips_),
       music_(preferences_),
       help_(programFolder, [this](const std::string& text) {
@@ -41,6 +43,8 @@ bool Game::start() {
         MainFormContext{preferences_, model_, settings_, windows_, sound_, music_, help_, TDlgResources::shared()});
     if (!mainForm_->started()) return false;
     windows_.createWindows(model_, settings_.patternPosition());
+    // With the sound off the audio stack waits for the first effect after the sound is switched on.
+    if (preferences_.sound) clips_.openAfterFirstFrame();
     return true;
 }
 

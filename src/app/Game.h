@@ -5,7 +5,7 @@
 #include "mainwindow/Settings.h"
 #include "media/EffectPlayer.h"
 #include "media/MidiMusic.h"
-#include "media/QtClipDeck.h"
+#include "media/DeferredClipDeck.h"
 #include "model/Catalogue.h"
 #include "model/GameModel.h"
 #include "model/Preferences.h"
@@ -46,7 +46,7 @@ private:
     // The main window outlives the dialogs, which are its children.
     std::unique_ptr<TMainForm> mainForm_;
     DialogWindows windows_;
-    QtClipDeck clips_;
+    DeferredClipDeck clips_;
     EffectPlayer sound_;
     MidiMusic music_;
     THookHelpSystem help_;
