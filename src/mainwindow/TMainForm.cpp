@@ -100,7 +100,7 @@ void TMainForm::buildToolBar() {
     QPalette palette = toolPanel_->palette();
     palette.setColor(QPalette::Window, colours::ToolBarMaroon);
     toolPanel_->setPalette(palette);
-    toolBox_ = new ToolBox(bmps[bmp::mainwin::Background], preferences_.background, toolPanel_);
+    toolBox_ = new ToolBox(bmps.picture(bmp::mainwin::Background), preferences_.background, toolPanel_);
 
     namespace m = bmp::mainwin;
     addButton(ToolButton::NewGame, bmps, {m::NewGame, m::NewGameLit, m::NewGame, m::NewGameGrey}, {5, 6});
@@ -205,7 +205,7 @@ void TMainForm::FormResize() {
 void TMainForm::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
-    const QPixmap& sheet = resources_.mainBitmaps()[bmp::mainwin::Background];
+    const QPixmap& sheet = resources_.mainBitmaps().at(bmp::mainwin::Background);
     const QRect source(0, backgroundInForce(preferences_.background) * tile, tile, tile);
     for (int i = 0; i <= width() / tile; ++i)
         for (int j = 0; j <= height() / tile; ++j) painter.drawPixmap(QPoint(i * tile, j * tile), sheet, source);
@@ -233,8 +233,9 @@ void TMainForm::changed(const Change& change) {
     for (SoundEffect effect : change.sounds()) sound_.playSoundEffect(effect);
     if (change.cursor) {
         const BoardCursor cursor = model_.board().cursor();
-        box_->setCursor(cursor == BoardCursor::Move   ? resources_.moveCursor()
-                        : cursor == BoardCursor::Turn ? resources_.turnCursor()
+        const qreal ratio = box_->devicePixelRatioF();
+        box_->setCursor(cursor == BoardCursor::Move   ? resources_.moveCursor(ratio)
+                        : cursor == BoardCursor::Turn ? resources_.turnCursor(ratio)
                                                       : QCursor(Qt::PointingHandCursor));
     }
     if (change.position) button(ToolButton::Tip)->setEnabled(model_.board().tipEnabled());

@@ -36,7 +36,7 @@ TEST(Layout, BackgroundTilesFollowTheStyle) {
     game.store("back", "9");
     game.start();
     const QImage sheet =
-        TDlgResources::shared().mainBitmaps()[bmp::mainwin::Background].toImage().convertToFormat(QImage::Format_RGB32);
+        TDlgResources::shared().mainBitmaps().at(bmp::mainwin::Background).toImage().convertToFormat(QImage::Format_RGB32);
     const QImage shown = game.form().grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int row = 3 * 100;
     // Below the tool bar, left of the board frame: the window tile, repeated every 100 pixels.
