@@ -81,7 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool valid = isValidGameName(name) && !name.empty();
 
     const SavedGames games(programFolder().string() + "/");
-    require(games.createFolder());
+    std::error_code madeFolder;
+    fs::create_directories(games.folder(), madeFolder);
+    require(!madeFolder);
     const bool written = valid && writeFile(games.pathOf(name), content);
 
     Progress progress;

@@ -88,7 +88,7 @@ private:
 };
 
 std::unique_ptr<pivo::Game> startGame() {
-    auto game = std::make_unique<pivo::Game>(pivo::Game::executableFolder(), pivo::Settings::openUserStore());
+    auto game = std::make_unique<pivo::Game>(pivo::Game::programFolder(), pivo::Settings::openUserStore());
     if (!game->start()) std::exit(2);
     return game;
 }

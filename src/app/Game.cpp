@@ -2,6 +2,7 @@
 
 #include "mainwindow/TMainForm.h"
 #include "media/ClipModule.h"
+#include "model/GameFolders.h"
 #include "resources/DlgResources.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
       store_(std::move(store)),
       settings_(*store_),
       windows_(preferences_),
-      clips_([folder = programFolder] { return openClipModule(folder + ClipModuleName); }),
+      clips_([] { return openClipModule(clipModulePath()); }),
       sound_(preferences_, clips_),
       music_(preferences_),
       help_(programFolder, [this](const std::string& text) {
@@ -36,6 +37,16 @@ std::string Game::executableFolder() {
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) return self.parent_path().string() + "/";
     return QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/")).toStdString();
+}
+
+std::string Game::programFolder() { return chooseProgramFolder(executableFolder(), PIVOLET_INSTALLED_DATA); }
+
+std::string Game::clipModulePath() {
+    // Beside the executable in the build folder; installed, in the game's own library folder.
+    const std::string beside = executableFolder() + ClipModuleName;
+    std::error_code error;
+    if (std::filesystem::exists(beside, error)) return beside;
+    return executableFolder() + PIVOLET_INSTALLED_MODULES + "/" + ClipModuleName;
 }
 
 bool Game::start() {

@@ -35,6 +35,10 @@ public:
 
     /// The folder of the running executable in the file system's own bytes, with a trailing separator.
     static std::string executableFolder();
+    /// Where the game's data lies: the executable's folder, or the data folder of an installed game.
+    static std::string programFolder();
+    /// Where the module that plays the sound effects lies.
+    static std::string clipModulePath();
 
 private:
     Preferences preferences_;

@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    pivo::Game game(pivo::Game::executableFolder(), pivo::Settings::openUserStore());
+    pivo::Game game(pivo::Game::programFolder(), pivo::Settings::openUserStore());
     if (!game.start()) return 1;
     game.mainForm().show();
     return app.exec();

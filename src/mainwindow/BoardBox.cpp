@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace pivo {
 namespace {
@@ -123,6 +124,16 @@ void BoardBox::mousePressEvent(QMouseEvent* event) {
 void BoardBox::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     Q_EMIT mouseMove(event->buttons().testFlag(Qt::LeftButton), at.x(), at.y());
+}
+
+void BoardBox::wheelEvent(QWheelEvent* event) {
+    // A notch is 120; touchpads and fine wheels send parts of one, which add up.
+    constexpr int Notch = 120;
+    wheelRest_ -= event->angleDelta().y();
+    const int notches = wheelRest_ / Notch;
+    wheelRest_ -= notches * Notch;
+    if (notches != 0) Q_EMIT wheelTurn(notches);
+    event->accept();
 }
 
 }  // namespace pivo

@@ -30,12 +30,15 @@ public:
 signals:
     void mouseDown(Qt::MouseButton button, int x, int y);
     void mouseMove(bool leftButtonHeld, int x, int y);
+    /// The wheel turned by whole notches: positive rolled towards the player, negative away.
+    void wheelTurn(int notches);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     /// Paints silver, the silhouette and the lying tans into the image within `area`, as they are now.
@@ -51,6 +54,8 @@ private:
     /// What the image and the last paint show: each tan's rectangle, and the outline's.
     std::array<QRect, TanCount> drawnTans_{};
     QRect drawnOutline_;
+    /// What a fine-stepped wheel turned short of a whole notch.
+    int wheelRest_ = 0;
 };
 
 /// The polygon of a tan on the board at `unit` pixels per board unit.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -28,6 +29,11 @@ std::unique_ptr<QSettings> Settings::openUserStore() {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return std::make_unique<QSettings>(config + "/Brambleworks/Pivolet/V3.ini", QSettings::IniFormat);
 #endif
+}
+
+std::string Settings::userGamesFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QFile::encodeName(data + "/Brambleworks/Pivolet/games/").toStdString();
 }
 
 QString Settings::readText(const char* key) const { return store_.value(keyOf(key)).toString(); }

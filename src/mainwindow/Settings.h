@@ -27,6 +27,9 @@ public:
     /// The player's own store: the registry key Software\Brambleworks\Pivolet\V3 on Windows, elsewhere
     /// $XDG_CONFIG_HOME/Brambleworks/Pivolet/V3.ini (~/.config when the variable is unset).
     static std::unique_ptr<QSettings> openUserStore();
+    /// The player's own folder for saved games, used where the program folder cannot hold them:
+    /// `$XDG_DATA_HOME/Brambleworks/Pivolet/games/` (without the variable, under ~/.local/share).
+    static std::string userGamesFolder();
 
     /// What the main window reads while it is created, before the catalogue: editor, tongue, sound,
     /// back and music.

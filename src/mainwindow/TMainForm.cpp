@@ -2,6 +2,7 @@
 
 #include "BoardBox.h"
 #include "BoardColours.h"
+#include "BoardKeys.h"
 #include "MouseButtons.h"
 #include "OpeningAnimation.h"
 #include "Settings.h"
@@ -17,10 +18,9 @@
 #include "texts/Texts.h"
 
 #include <QCloseEvent>
-#include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QStorageInfo>
 
 #include <algorithm>
 
@@ -52,6 +52,7 @@ TMainForm::TMainForm(const MainFormContext& context)
     box_ = new BoardBox(model_.board(), this);
     connect(box_, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);
     connect(box_, &BoardBox::mouseMove, this, &TMainForm::boxMouseMove);
+    connect(box_, &BoardBox::wheelTurn, this, [this](int notches) { model_.turnLiftedTan(notches); });
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     resize(DesignWidth, DesignHeight);
@@ -62,10 +63,8 @@ void TMainForm::FormCreate() {
     firstActivation_ = true;
     settings_.readStartValues(preferences_);
     for (QPushButton* editorButton : editorButtons_) editorButton->setVisible(preferences_.editorMode);
-    // A program folder on a read-only medium never gets a games folder; saving there then fails
-    // with the save error, as it would on a full disk.
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(preferences_.programFolder));
-    if (!QStorageInfo(folder).isReadOnly()) model_.savedGames().createFolder();
+    // An installed game, or one on a read-only medium, keeps the player's games in the player's own folder.
+    model_.settleGamesFolder(Settings::userGamesFolder());
     if (!loadCatalogue()) return;
     const Position stored{settings_.group(), settings_.level(model_.catalogue().tangramCount())};
     model_.reopen(settings_.game(), saveLoadDialogs_);
@@ -226,6 +225,10 @@ void TMainForm::boxMouseDown(Qt::MouseButton button, int x, int y) { model_.mous
 
 void TMainForm::boxMouseMove(bool leftButtonHeld, int x, int y) { model_.mouseMove(leftButtonHeld, x, y); }
 
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (!sendBoardKey(model_, event->key(), event->modifiers())) QWidget::keyPressEvent(event);
+}
+
 // The cheer waits for the board to be painted green and the tune to start; the caption and the pattern
 // window's title change only once it is closed.
 void TMainForm::changed(const Change& change) {
@@ -250,8 +253,10 @@ void TMainForm::changed(const Change& change) {
 
 void TMainForm::Timer1Timer() { music_.musicKeepAlive(); }
 
+// Progress that the save offer left unsaved (the save failed, or the player would not overwrite)
+// keeps the window open, as the question's No does; only a player who gave it up leaves without it.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
+    if (!FormCloseQuery() || !model_.saveCurrentGame(saveLoadDialogs_)) {
         event->ignore();
         return;
     }
@@ -263,7 +268,6 @@ bool TMainForm::FormCloseQuery() { return windows_.showStockMessage(MessageKind:
 
 void TMainForm::FormClose() {
     help_.quit();
-    model_.saveCurrentGame(saveLoadDialogs_);
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     settings_.writeClose(preferences_, model_.position(), model_.progress().gameName,
                          normal ? std::optional<QSize>(frameGeometry().size()) : std::nullopt);

@@ -93,6 +93,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    /// The window has no focus chain: Tab lifts the next tan.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void FormCreate();

@@ -39,7 +39,7 @@ void TMainForm::NewgameBtnClick() {
 }
 
 void TMainForm::LoadBtnClick() {
-    model_.saveCurrentGame(saveLoadDialogs_);
+    if (!model_.saveCurrentGame(saveLoadDialogs_)) return;
     std::string name = model_.progress().gameName;
     if (!windows_.pickGame(name)) return;
     model_.load(name, saveLoadDialogs_);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLibrary>
+
 #include <fluidsynth.h>
 
 namespace pivo {
@@ -11,11 +13,10 @@ class FluidSynthLibrary {
 public:
     /// Opens the library and looks up every function below; loaded() tells whether all were found.
     FluidSynthLibrary();
-    ~FluidSynthLibrary();
     FluidSynthLibrary(const FluidSynthLibrary&) = delete;
     FluidSynthLibrary& operator=(const FluidSynthLibrary&) = delete;
 
-    bool loaded() const { return handle_ != nullptr; }
+    bool loaded() const { return loaded_; }
 
     decltype(&::fluid_set_log_function) set_log_function = nullptr;
     decltype(&::fluid_free) free = nullptr;
@@ -41,7 +42,8 @@ public:
     decltype(&::delete_fluid_audio_driver) delete_audio_driver = nullptr;
 
 private:
-    void* handle_ = nullptr;
+    QLibrary library_;
+    bool loaded_ = false;
 };
 
 }  // namespace pivo

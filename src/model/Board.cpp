@@ -3,6 +3,7 @@
 #include "SolutionCheck.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <numbers>
 
@@ -119,28 +120,27 @@ void Board::putDown(Change& change) {
     if (playState_ == PlayState::Playing) solveIfMatching(change);
 }
 
+void Board::lift(int tan, Change& change) {
+    lifted_ = tan;
+    change.addSound(PickUpSound);
+    tansGrid_.removeTan(lifted_, liftedPlacement());
+    change.addTan(lifted_);
+    change.outline = true;
+}
+
 void Board::pickUp(int X, int Y, Change& change) {
     int found = 0;
     for (int tan = 1; tan <= TanCount; ++tan)
         if (hitTest(tan, tans_[tan - 1], unitSize_, X, Y) != GrabZone::Outside) found = tan;
     if (found == 0) return;
-    lifted_ = found;
-    change.addSound(PickUpSound);
-    tansGrid_.removeTan(lifted_, liftedPlacement());
-    change.addTan(lifted_);
-    change.outline = true;
+    lift(found, change);
     grab(X, Y);
 }
 
 Change Board::mouseDown(MouseButton button, int X, int Y) {
     Change change;
     if (playState_ != PlayState::Playing) return change;
-    if (button == MouseButton::Right) {
-        if (lifted_ != 7) return change;
-        const int mirrored = mirroredOrientation(liftedPlacement().orientation);
-        if (fitsBoard(lifted_, liftedPlacement().x, liftedPlacement().y, mirrored)) turnTo(mirrored, change);
-        return change;
-    }
+    if (button == MouseButton::Right) return mirrorLifted();
     const int cx = X / unitSize_;
     const int cy = Y / unitSize_;
     dragOffset_ = Point{0, 0};
@@ -190,6 +190,64 @@ Change Board::mouseMove(bool leftButtonHeld, int X, int Y) {
             turnTo(o, change);
         }
     }
+    return change;
+}
+
+Change Board::liftTan(int tan) {
+    assert(tan >= 1 && tan <= TanCount);
+    Change change;
+    if (playState_ != PlayState::Playing || tan == lifted_) return change;
+    if (lifted_ != 0) putDown(change);
+    if (playState_ != PlayState::Playing || lifted_ != 0) return change;
+    lift(tan, change);
+    // Without a grab, a mouse button still held from before drags nothing.
+    grabZone_ = GrabZone::Outside;
+    return change;
+}
+
+Change Board::liftNextTan(bool forward) {
+    if (lifted_ == 0) return liftTan(forward ? 1 : TanCount);
+    return liftTan(forward ? lifted_ % TanCount + 1 : (lifted_ + TanCount - 2) % TanCount + 1);
+}
+
+Change Board::moveLifted(int dx, int dy) {
+    Change change;
+    if (playState_ != PlayState::Playing || lifted_ == 0) return change;
+    const TanPlacement at = liftedPlacement();
+    const int x = at.x + dx;
+    const int y = at.y + dy;
+    if ((dx == 0 && dy == 0) || !fitsBoard(lifted_, x, y, at.orientation)) return change;
+    change.addSound(MoveSound);
+    liftedPlacement().x = static_cast<std::uint8_t>(x);
+    liftedPlacement().y = static_cast<std::uint8_t>(y);
+    change.outline = true;
+    return change;
+}
+
+Change Board::turnLifted(int steps) {
+    Change change;
+    if (playState_ != PlayState::Playing || lifted_ == 0) return change;
+    const TanPlacement at = liftedPlacement();
+    const int o = ((at.orientation % 16 + steps) % 16 + 16) % 16 + at.orientation / 16 * 16;
+    if (o == at.orientation || !fitsBoard(lifted_, at.x, at.y, o)) return change;
+    change.addSound(TurnSound);
+    turnTo(o, change);
+    return change;
+}
+
+Change Board::mirrorLifted() {
+    Change change;
+    if (playState_ != PlayState::Playing || lifted_ != 7) return change;
+    const int mirrored = mirroredOrientation(liftedPlacement().orientation);
+    if (fitsBoard(lifted_, liftedPlacement().x, liftedPlacement().y, mirrored)) turnTo(mirrored, change);
+    return change;
+}
+
+Change Board::putDownLifted(Refusal refusal) {
+    Change change;
+    if (playState_ != PlayState::Playing || lifted_ == 0) return change;
+    if (refusal == Refusal::Quiet && !tansGrid_.fits(lifted_, liftedPlacement())) return change;
+    putDown(change);
     return change;
 }
 

@@ -44,6 +44,22 @@ public:
     /// Compares the laid figure with the silhouette; on a match the tangram is solved (`solved` is set).
     Change checkSolved();
 
+    // The keyboard's commands: the mouse's rules without a pointer, each acting on the lifted tan.
+    /// Lifts tan `tan` (1..7), first putting down the tan lifted; when that is refused, nothing more.
+    Change liftTan(int tan);
+    /// Lifts the tan after the lifted one in tan order, or before it; from none tan 1, or tan 7.
+    Change liftNextTan(bool forward);
+    /// Moves the lifted tan by whole units, when all of it stays on the board.
+    Change moveLifted(int dx, int dy);
+    /// Turns the lifted tan about its reference point by `steps` of 22.5 degrees, clockwise when
+    /// positive, when all of it stays on the board; a mirrored tan stays mirrored.
+    Change turnLifted(int steps);
+    /// Turns the lifted parallelogram over, as the right button does.
+    Change mirrorLifted();
+    /// Puts the lifted tan down as a click beside it does; a quiet refusal plays no sound.
+    enum class Refusal { Sounded, Quiet };
+    Change putDownLifted(Refusal refusal);
+
     int unitSize() const { return unitSize_; }
     int currentTangram() const { return tangram_; }
     const CoverageGrid& tansGrid() const { return tansGrid_; }
@@ -65,6 +81,7 @@ private:
     void grab(int X, int Y);
     void putDown(Change& change);
     void pickUp(int X, int Y, Change& change);
+    void lift(int tan, Change& change);
     void turnTo(int orientation, Change& change);
     void solveIfMatching(Change& change);
     int turnStepAt(int X, int Y) const;

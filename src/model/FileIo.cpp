@@ -118,4 +118,15 @@ bool replaceFileAtomically(const std::string& path, std::span<const std::uint8_t
     return ok;
 }
 
+bool canCreateFilesIn(const std::string& folder) {
+    const Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!directory.valid()) return false;
+    std::string name;
+    Descriptor probe(createTemporary(directory.get(), name));
+    if (!probe.valid()) return false;
+    probe.close();
+    ::unlinkat(directory.get(), name.c_str(), 0);
+    return true;
+}
+
 }  // namespace pivo

@@ -30,4 +30,9 @@ std::optional<std::vector<std::uint8_t>> readFile(const std::string& path, std::
 /// original as it was, when any step fails.
 bool replaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
+/// Whether a new file can be made in the folder: one is made under a temporary name and removed again.
+/// A folder that looks writable may still refuse files (a read-only medium, no permission, a full disk
+/// that has no room left for a name), so only trying tells.
+bool canCreateFilesIn(const std::string& folder);
+
 }  // namespace pivo

@@ -1,5 +1,7 @@
 #include "GameModel.h"
 
+#include "GameFolders.h"
+
 #include <cassert>
 #include <utility>
 
@@ -13,6 +15,10 @@ GameModel::GameModel(Catalogue& catalogue, Progress& progress, std::string progr
       board_(catalogue, progress) {}
 
 std::string GameModel::dataFile() const { return programFolder_ + "pivo.dat"; }
+
+void GameModel::settleGamesFolder(const std::string& userGames) {
+    savedGames_ = SavedGames::inFolder(chooseGamesFolder(programFolder_, userGames));
+}
 
 void GameModel::notify(const Change& change) {
     if (listener_ && !change.empty()) listener_->changed(change);
@@ -86,18 +92,31 @@ void GameModel::mouseMove(bool leftButtonHeld, int X, int Y) { notify(board_.mou
 
 void GameModel::tip() { notify(board_.takeTip()); }
 
+void GameModel::liftTan(int tan) { notify(board_.liftTan(tan)); }
+
+void GameModel::liftNextTan(bool forward) { notify(board_.liftNextTan(forward)); }
+
+void GameModel::moveLiftedTan(int dx, int dy) { notify(board_.moveLifted(dx, dy)); }
+
+void GameModel::turnLiftedTan(int steps) { notify(board_.turnLifted(steps)); }
+
+void GameModel::mirrorLiftedTan() { notify(board_.mirrorLifted()); }
+
+void GameModel::putDownLiftedTan(Board::Refusal refusal) { notify(board_.putDownLifted(refusal)); }
+
 // The windows hear of the offer when it settled the unsaved changes, saved or declined; a name taken
 // for a save that then failed shows in the caption only with the next change.
-void GameModel::saveCurrentGame(GameDialogs& dialogs) {
+bool GameModel::saveCurrentGame(GameDialogs& dialogs) {
     const bool modified = progress_.gameModified;
-    savedGames_.saveCurrentGame(progress_, dialogs);
+    const bool settled = savedGames_.saveCurrentGame(progress_, dialogs);
     Change change;
     change.progress = progress_.gameModified != modified;
     notify(change);
+    return settled;
 }
 
 void GameModel::newGame(GameDialogs& dialogs) {
-    savedGames_.saveCurrentGame(progress_, dialogs);
+    if (!savedGames_.saveCurrentGame(progress_, dialogs)) return;
     progress_.resetForNewGame(catalogue_.tangramCount());
     Change change;
     change.progress = true;

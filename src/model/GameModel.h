@@ -29,6 +29,8 @@ public:
     const Catalogue& catalogue() const { return catalogue_; }
     const Progress& progress() const { return progress_; }
     const SavedGames& savedGames() const { return savedGames_; }
+    /// Decides once, at start, where saved games go: see chooseGamesFolder.
+    void settleGamesFolder(const std::string& userGames);
     const Board& board() const { return board_; }
     Position position() const { return position_; }
     int category() const { return position_.category; }
@@ -63,11 +65,21 @@ public:
     void mouseDown(MouseButton button, int X, int Y);
     void mouseMove(bool leftButtonHeld, int X, int Y);
     void tip();
+    // Playing from the keyboard and the wheel: the board's rules, without a pointer.
+    void liftTan(int tan);
+    void liftNextTan(bool forward);
+    void moveLiftedTan(int dx, int dy);
+    void turnLiftedTan(int steps);
+    void mirrorLiftedTan();
+    void putDownLiftedTan(Board::Refusal refusal);
 
     // The progress as a game.
-    /// Offers unsaved progress for saving under a name.
-    void saveCurrentGame(GameDialogs& dialogs);
-    /// Offers unsaved progress for saving, then clears it and sets the tangram up afresh.
+    /// Offers unsaved progress for saving under a name. False when it is still unsaved (the save
+    /// failed, or the player would not overwrite): a load or the exit that asked must then stop, so
+    /// that no progress is lost the player did not give up.
+    bool saveCurrentGame(GameDialogs& dialogs);
+    /// Offers unsaved progress for saving, then clears it and sets the tangram up afresh; when it is
+    /// still unsaved after the offer, everything stays.
     void newGame(GameDialogs& dialogs);
     /// Loads the saved game `name` and sets the tangram up with its tips; on failure the name is
     /// forgotten and the rest stays.

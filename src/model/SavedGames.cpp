@@ -23,9 +23,15 @@ bool isValidGameName(std::string_view name) {
     });
 }
 
-SavedGames::SavedGames(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+SavedGames::SavedGames(std::string programFolder) : folder_(std::move(programFolder) + "games/") {}
 
-std::string SavedGames::folder() const { return programFolder_ + "games/"; }
+SavedGames SavedGames::inFolder(std::string folder) {
+    SavedGames games("");
+    games.folder_ = std::move(folder);
+    return games;
+}
+
+std::string SavedGames::folder() const { return folder_; }
 
 std::string SavedGames::pathOf(std::string_view name) const {
     return folder() + std::string(name) + std::string(Extension);
@@ -52,28 +58,27 @@ std::vector<std::string> SavedGames::list() const {
     return names;
 }
 
-bool SavedGames::createFolder() const {
-    std::error_code error;
-    fs::create_directory(folder(), error);
-    return !error;
-}
-
-void SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const {
-    if (!progress.gameModified) return;
+bool SavedGames::saveCurrentGame(Progress& progress, GameDialogs& dialogs) const {
+    if (!progress.gameModified) return true;
     std::string name = progress.gameName;
     const bool accepted = dialogs.askGameName(name);
     if (accepted) progress.gameName = name;
     if (!accepted || progress.gameName.empty()) {
         progress.gameModified = false;
-        return;
+        return true;
     }
     const std::string& gameName = progress.gameName;
-    if (exists(gameName) && !dialogs.askOverwrite(gameName)) return;
+    if (exists(gameName) && !dialogs.askOverwrite(gameName)) return false;
+    // The player's own games folder is made when it is first needed; one that cannot be made fails the
+    // save like any other write.
+    std::error_code error;
+    fs::create_directories(folder(), error);
     if (!isValidGameName(gameName) || !replaceFileAtomically(pathOf(gameName), progress.bytes())) {
         dialogs.tellSaveFailed(gameName);
-        return;
+        return false;
     }
     progress.gameModified = false;
+    return true;
 }
 
 bool SavedGames::loadGame(const std::string& name, Progress& progress, GameDialogs& dialogs) const {

@@ -1,6 +1,7 @@
 #include "TestGame.h"
 
 #include "resources/ImageButton.h"
+#include "tests/model/TempFiles.h"
 
 #include <QFile>
 #include <QTest>
@@ -167,6 +168,38 @@ TEST_F(Commands, LoadReadsThePickedGame) {
     EXPECT_EQ(game.progress.status(1).tipLevel(), 3);
     EXPECT_EQ(game.board().tans()[2], convexSquare()[2]);
     EXPECT_EQ(caption(), "Pivolet V3.1 - Category: Humans - Tangram: 1 - Game: bert");
+}
+
+// On a full drive the save before the exit, a load and a new game fails: after its message each
+// command stops, the window stays open and the progress stays in the game, unsaved; saved once the
+// drive takes it, the exit goes on.
+TEST_F(Commands, AFailedSaveStopsExitLoadAndNewGame) {
+    startAt(1, 0);
+    game.form().button(ToolButton::Tip)->click();
+    game.windows.gameNames = {"anna", "anna", "anna", "anna"};
+    game.windows.pickedGames = {"anna"};
+    {
+        const scratch::FileSizeLimit driveFull(0);
+        game.form().button(ToolButton::Exit)->click();
+        game.form().button(ToolButton::Load)->click();
+        game.form().button(ToolButton::NewGame)->click();
+    }
+    EXPECT_TRUE(game.form().isVisible());
+    EXPECT_EQ(game.windows.kinds(), (std::vector<MessageKind>{MessageKind::Quit, MessageKind::Notice,
+                                                              MessageKind::Notice, MessageKind::GiveUp,
+                                                              MessageKind::Notice}));
+    EXPECT_EQ(game.windows.messages[1].text,
+              "An errorSave occured while saving game \"anna\". Drive full or not writable.");
+    EXPECT_EQ(game.windows.pickedGames.size(), 1u) << "the load dialog stayed shut";
+    EXPECT_EQ(game.progress.status(1).tipLevel(), 1);
+    EXPECT_EQ(game.board().tans()[0], convexSquare()[0]);
+    EXPECT_TRUE(game.progress.gameModified);
+    EXPECT_TRUE(game.stored("wid").isNull());
+
+    EXPECT_TRUE(game.close());
+    QFile saved(QString::fromStdString(game.folder() + "games/anna.pvg"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().at(0), 1);
 }
 
 // The statistics button opens the statistics; the rules open in the player's language; the exit

@@ -14,8 +14,6 @@ const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
 const QColor Silver(192, 192, 192);
 const QColor SilhouetteGrey(160, 160, 160);
-// Yellow laid in XOR over the silver board.
-const QColor OutlineOverSilver(192 ^ 255, 192 ^ 255, 192 ^ 0);
 
 class Play : public ::testing::Test {
 protected:
@@ -23,15 +21,6 @@ protected:
         game.store("tongue", "0");
         game.store("patmode", "0");
         game.start();
-    }
-
-    // Whether some pixel of the board shows the lifted outline over silver.
-    bool outlineVisible() {
-        const QImage screen = game.screen();
-        for (int y = 0; y < screen.height(); ++y)
-            for (int x = 0; x < screen.width(); ++x)
-                if (screen.pixelColor(x, y) == OutlineOverSilver) return true;
-        return false;
     }
 
     TestGame game;
@@ -76,7 +65,7 @@ TEST_F(Play, PutDownOnALyingTanIsRefused) {
     ASSERT_EQ(game.board().liftedTan(), 6);
     EXPECT_EQ(game.sound.played, std::vector<int>{PickUpSound});
     EXPECT_EQ(game.screen().pixelColor(grab), Silver);
-    EXPECT_TRUE(outlineVisible());
+    EXPECT_TRUE(game.outlineVisible());
 
     // Onto the large triangle in the top left corner.
     const TanPlacement large = game.board().tans()[3];
@@ -88,7 +77,7 @@ TEST_F(Play, PutDownOnALyingTanIsRefused) {
     EXPECT_EQ(game.sound.played.back(), RefusedSound);
     EXPECT_EQ(game.board().liftedTan(), 6);
     EXPECT_EQ(game.board().tans()[5], over);
-    EXPECT_TRUE(outlineVisible());
+    EXPECT_TRUE(game.outlineVisible());
 
     // Back where it came from it goes down, black again, and the outline is gone.
     const QPoint at = game.pixelIn(6, over, GrabZone::Move);
@@ -98,7 +87,7 @@ TEST_F(Play, PutDownOnALyingTanIsRefused) {
     EXPECT_EQ(game.sound.played.back(), PutDownSound);
     EXPECT_EQ(game.board().liftedTan(), 0);
     EXPECT_EQ(game.colourOfTan(6), Black);
-    EXPECT_FALSE(outlineVisible());
+    EXPECT_FALSE(game.outlineVisible());
 }
 
 // The cursor over a lifted tan shows whether a drag moves it or turns it; beside it the hand.

@@ -200,6 +200,16 @@ void TestGame::lay(int tan, TanPlacement target) {
 
 QImage TestGame::screen() { return form_->box()->grab().toImage(); }
 
+bool TestGame::outlineVisible() {
+    // Yellow laid in XOR over the silver board.
+    const QColor outlineOverSilver(192 ^ 255, 192 ^ 255, 192 ^ 0);
+    const QImage shot = screen();
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixelColor(x, y) == outlineOverSilver) return true;
+    return false;
+}
+
 QColor TestGame::colourOfTan(int tan) {
     // The mean of a convex polygon's corners lies inside it, away from its edges.
     const QPolygon polygon = tanPolygonAt(tan, board().tans()[tan - 1], unit());

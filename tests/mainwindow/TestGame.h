@@ -82,6 +82,8 @@ public:
     QImage screen();
     /// Colour the player sees in the middle of tan `tan`.
     QColor colourOfTan(int tan);
+    /// Whether some pixel of the board shows the lifted outline over silver.
+    bool outlineVisible();
 
     Preferences preferences;
     Catalogue catalogue;

@@ -198,6 +198,69 @@ TEST_F(BoardTest, RightButtonMirrorsTheParallelogram) {
     EXPECT_EQ(recorder.changes.back().tans, 0) << "only the outline turns over";
 }
 
+// The keyboard's commands keep the mouse's rules: a tan is lifted by number or in tan order (from
+// none the first or the last, wrapping), a put-down refused on the way lifts nothing else, a step is
+// refused whole where any of the tan would leave the board, a turn keeps the mirror half, and the
+// quiet put-down refuses without a sound. The mouse held down meanwhile drags nothing.
+TEST_F(BoardTest, KeyCommands) {
+    const auto keep = [&](Change change) { recorder.changes.push_back(change); };
+    lift(5);  // by the mouse, grabbed in its middle; the button stays held
+    keep(board.putDownLifted(Board::Refusal::Sounded));
+    keep(board.liftNextTan(true));
+    EXPECT_EQ(board.liftedTan(), 1) << "from none, the first";
+    move(px(60), px(40));
+    EXPECT_EQ(tan(1), startPlacement()[0]) << "the button held since the mouse's lift drags nothing";
+    recorder.clear();
+    keep(board.liftNextTan(false));
+    EXPECT_EQ(board.liftedTan(), 7) << "before the first, the last";
+    EXPECT_EQ(recorder.sounds(), (std::vector<int>{PutDownSound, PickUpSound}));
+    keep(board.putDownLifted(Board::Refusal::Sounded));
+    keep(board.liftNextTan(false));
+    EXPECT_EQ(board.liftedTan(), 7) << "from none, the last";
+    keep(board.liftNextTan(true));
+    EXPECT_EQ(board.liftedTan(), 1) << "after the last, the first";
+
+    // Onto the square, where it cannot be put down: lifting another tan or Esc leaves it lifted.
+    const TanPlacement square = tan(6);
+    keep(board.moveLifted(square.x - tan(1).x, square.y - tan(1).y));
+    ASSERT_EQ(tan(1).x, square.x);
+    recorder.clear();
+    keep(board.liftTan(2));
+    EXPECT_EQ(board.liftedTan(), 1);
+    EXPECT_EQ(recorder.sounds(), std::vector<int>{RefusedSound});
+    recorder.clear();
+    keep(board.putDownLifted(Board::Refusal::Quiet));
+    EXPECT_EQ(board.liftedTan(), 1);
+    EXPECT_TRUE(recorder.nothingChanged());
+
+    // The square goes 5 units left of its centre at most: five more are refused, two are taken.
+    keep(board.moveLifted(60 - tan(1).x, 40 - tan(1).y));
+    keep(board.liftTan(6));
+    ASSERT_EQ(board.liftedTan(), 6);
+    recorder.clear();
+    keep(board.moveLifted(-5, 0));
+    EXPECT_EQ(tan(6), square);
+    keep(board.moveLifted(-2, 0));
+    EXPECT_EQ(tan(6).x, 5);
+    EXPECT_EQ(recorder.sounds(), std::vector<int>{MoveSound});
+
+    // Turns wrap within the mirror half; the mirror is the parallelogram's alone.
+    keep(board.liftTan(7));
+    keep(board.moveLifted(90 - tan(7).x, 40 - tan(7).y));
+    keep(board.mirrorLifted());
+    ASSERT_EQ(tan(7).orientation, 16 + 2);
+    recorder.clear();
+    keep(board.turnLifted(-3));
+    EXPECT_EQ(tan(7).orientation, 16 + 15);
+    keep(board.turnLifted(1));
+    EXPECT_EQ(tan(7).orientation, 16);
+    EXPECT_EQ(recorder.sounds(), (std::vector<int>{TurnSound, TurnSound}));
+    keep(board.liftTan(4));
+    const TanPlacement large = tan(4);
+    keep(board.mirrorLifted());
+    EXPECT_EQ(tan(4), large);
+}
+
 // A grab near a corner of the large triangle turns it, near its centre it moves it.
 TEST_F(BoardTest, GrabZones) {
     const TanPlacement at{60, 40, 0};  // corners (46,46), (66,46), (66,26)

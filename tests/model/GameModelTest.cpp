@@ -146,6 +146,38 @@ TEST_F(GameModelTest, LoadFailureAndNewGame) {
     EXPECT_EQ(model.board().tans(), startPlacement());
 }
 
+// Progress that the save offer leaves unsaved, the save having failed on a full drive or the player
+// having refused to overwrite, stops a new game: nothing is cleared, nothing set up afresh. Only the
+// player's own Cancel gives the progress up and lets the new game go on.
+TEST_F(GameModelTest, NewGameStopsWhileTheProgressIsUnsaved) {
+    model.tip();
+    dialogs.name = "anna";
+    bool saved = true;
+    {
+        const scratch::FileSizeLimit driveFull(0);
+        saved = model.saveCurrentGame(dialogs);
+        changes.seen.clear();
+        model.newGame(dialogs);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(dialogs.failures, (std::vector<std::string>{"save anna", "save anna"}));
+    EXPECT_TRUE(changes.seen.empty());
+    EXPECT_TRUE(progress.gameModified);
+    EXPECT_EQ(progress.status(3).tipLevel(), 1);
+
+    EXPECT_TRUE(model.saveCurrentGame(dialogs));
+    model.tip();
+    model.newGame(dialogs);
+    EXPECT_TRUE(progress.gameModified) << "not overwritten";
+    EXPECT_FALSE(model.saveCurrentGame(dialogs));
+    EXPECT_EQ(progress.status(3).tipLevel(), 2);
+
+    dialogs.name.reset();
+    model.newGame(dialogs);
+    EXPECT_FALSE(progress.gameModified);
+    EXPECT_EQ(progress.status(3).value, 0);
+}
+
 // The author's add leaves the board as it is and tells nothing; a delete sets up the tangram of the
 // category that took the deleted one's place.
 TEST_F(GameModelTest, EditorCommands) {

@@ -1,6 +1,7 @@
 // Saved games: the save and load flows with what they ask and tell, names that cannot be file names,
 // failed writes, and the games folder.
 
+#include "model/GameFolders.h"
 #include "model/SavedGames.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,7 @@ std::map<fs::path, Bytes> snapshot(const fs::path& root) {
 
 class SavedGamesFlow : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(games.createFolder()); }
+    void SetUp() override { ASSERT_TRUE(fs::create_directory(folder.path() / "games")); }
     fs::path gameFile(const std::string& name) const { return folder.path() / "games" / (name + ".pvg"); }
     void modify() {
         progress.assign(countingBytes(StatusTableSize));
@@ -144,15 +145,17 @@ TEST_F(SavedGamesFlow, YesToOverwriteReplacesTheFile) {
 }
 
 TEST_F(SavedGamesFlow, SaveWithoutGamesFolderIsReportedAndStaysPending) {
-    // A games folder that is missing (a read-only medium) gives the save error; the progress stays modified.
+    // A games folder that cannot be made (a file in its way, a read-only medium) gives the save error;
+    // the progress stays modified.
     fs::remove(folder.path() / "games");
+    writeBytes(folder.path() / "games", {});
     modify();
     dialogs.nameAnswer = "Sonntag";
 
     games.saveCurrentGame(progress, dialogs);
     EXPECT_EQ(dialogs.notices, std::vector<std::string>{"save failed: Sonntag"});
     EXPECT_TRUE(progress.gameModified);
-    EXPECT_TRUE(fs::is_empty(folder.path()));
+    EXPECT_EQ(snapshot(folder.path()).size(), 1u);
 
     games.saveCurrentGame(progress, dialogs);
     EXPECT_EQ(dialogs.notices.size(), 2u) << "asked and told again";
@@ -345,18 +348,45 @@ TEST_F(SavedGamesFlow, ListShowsSavedGamesOnly) {
     EXPECT_EQ(names, (std::vector<std::string>{"Eins", "Zwei"}));
 }
 
-TEST(SavedGamesFolder, IsCreatedOnlyInsideAnExistingProgramFolder) {
-    // The games folder is made when missing; a program folder that does not exist cannot get one.
-    TempFolder folder;
-    const SavedGames games(folder.path().string() + "/");
-    EXPECT_TRUE(games.createFolder());
-    EXPECT_TRUE(games.createFolder());
-    EXPECT_TRUE(fs::is_directory(folder.path() / "games"));
-    EXPECT_TRUE(games.list().empty());
+// The program folder is the executable's when it holds the catalogue, else the installed data folder
+// found from the executable's, so that a moved installation still finds its data.
+TEST(GameFolders, ProgramFolderIsWhereTheCatalogueLies) {
+    TempFolder root;
+    const fs::path bin = root.path() / "bin";
+    const fs::path data = root.path() / "share" / "pivolet";
+    fs::create_directories(bin);
+    fs::create_directories(data);
+    const std::string installed = "../share/pivolet";
+    EXPECT_EQ(chooseProgramFolder(bin.string() + "/", installed), bin.string() + "/");
+    writeBytes(data / "pivo.dat", {});
+    EXPECT_EQ(chooseProgramFolder(bin.string() + "/", installed), data.string() + "/");
+    writeBytes(bin / "pivo.dat", {});
+    EXPECT_EQ(chooseProgramFolder(bin.string() + "/", installed), bin.string() + "/");
+}
 
-    const SavedGames nowhere((folder.path() / "missing").string() + "/");
-    EXPECT_FALSE(nowhere.createFolder());
-    EXPECT_TRUE(nowhere.list().empty());
+// Games stay in the program folder's games folder, made there when missing; where no file can be made
+// there, they go to the player's own folder, which only the first save makes, parents and all.
+TEST(GameFolders, GamesGoWhereAFileCanBeWritten) {
+    TempFolder root;
+    const std::string user = (root.path() / "home" / "Pivolet" / "games").string() + "/";
+    EXPECT_EQ(chooseGamesFolder(root.path().string() + "/", user), (root.path() / "games").string() + "/");
+    EXPECT_TRUE(fs::is_directory(root.path() / "games"));
+
+    const fs::path blocked = root.path() / "blocked";
+    fs::create_directory(blocked);
+    writeBytes(blocked / "games", {});
+    EXPECT_EQ(chooseGamesFolder(blocked.string() + "/", user), user);
+    EXPECT_EQ(chooseGamesFolder((root.path() / "missing").string() + "/", user), user);
+    EXPECT_FALSE(fs::exists(root.path() / "home"));
+
+    Progress progress;
+    progress.assign(countingBytes(StatusTableSize));
+    progress.gameModified = true;
+    ScriptedDialogs dialogs;
+    dialogs.nameAnswer = "Abend";
+    SavedGames::inFolder(user).saveCurrentGame(progress, dialogs);
+    EXPECT_FALSE(progress.gameModified);
+    EXPECT_EQ(readBytes(fs::path(user) / "Abend.pvg"), countingBytes(StatusTableSize));
 }
 
 }  // namespace
