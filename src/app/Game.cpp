@@ -53,7 +53,7 @@ bool Game::start() {
     mainForm_ = std::make_unique<TMainForm>(
         MainFormContext{preferences_, model_, settings_, windows_, sound_, music_, help_, TDlgResources::shared()});
     if (!mainForm_->started()) return false;
-    windows_.createWindows(model_, settings_.patternPosition());
+    windows_.createAfterFirstFrame(model_, settings_.patternPosition());
     // With the sound off the audio stack waits for the first effect after the sound is switched on.
     if (preferences_.sound) clips_.openAfterFirstFrame();
     return true;

@@ -162,8 +162,8 @@ void TMainForm::centreOnScreen() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Without a window manager a window may never become active; the first show then stands in for it.
-    if (firstActivation_) QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    // Without a window manager a window may never become active; the first frame then stands in for it.
+    if (firstActivation_) firstFrame_.arm();
     // The smallest window is an outer size; the frame is known only once the window is shown.
     const QSize frame = frameGeometry().size() - size();
     setMinimumSize(MinimumWidth - frame.width(), MinimumHeight - frame.height());
@@ -175,7 +175,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::FormActivate() {
-    if (!firstActivation_) return;
+    if (!firstActivation_ || !firstFramePainted_) return;
     firstActivation_ = false;
     if (preferences_.language == Language::NotChosen) windows_.chooseLanguage();
     UpdateHints();
