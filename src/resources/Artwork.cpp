@@ -1,5 +1,6 @@
 #include "Artwork.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -125,7 +126,11 @@ QPixmap grey(const QPixmap& face) {
 }
 
 QPixmap texture(const QString& name) {
-    QPixmap pixmap(QStringLiteral(":/pivo/art/textures/%1.png").arg(name));
+    // Read as PNG outright: guessing the format from the contents would load every image-format plugin
+    // Qt has, each staying in memory for the life of the program.
+    QImageReader reader(QStringLiteral(":/pivo/art/textures/%1.png").arg(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QPixmap pixmap = QPixmap::fromImage(reader.read());
     Q_ASSERT_X(!pixmap.isNull(), "art::texture", qPrintable(name));
     return pixmap;
 }
