@@ -16,7 +16,8 @@ void ToolBox::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
     const QRect source(tile, backgroundInForce(background_) * tile, tile, Height);
-    for (int i = 0; i <= width() / tile; ++i) painter.drawPixmap(QPoint(i * tile, 0), sheet_.at(devicePixelRatioF()), source);
+    const QPixmap& sheet = sheet_.at(devicePixelRatioF());
+    for (int i = 0; i <= width() / tile; ++i) painter.drawPixmap(QPoint(i * tile, 0), sheet, source);
 }
 
 }  // namespace pivo

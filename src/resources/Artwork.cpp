@@ -99,7 +99,8 @@ QPixmap lit(const QPixmap& face) {
             for (int dy = -reach; dy <= reach && !near; ++dy) {
                 const int row = y + dy;
                 if (row < 0 || row >= height) continue;
-                near = across[std::size_t(row) * std::size_t(width) + std::size_t(x)] <= std::min(reach, corner - std::abs(dy));
+                const int distance = across[std::size_t(row) * std::size_t(width) + std::size_t(x)];
+                near = distance <= std::min(reach, corner - std::abs(dy));
             }
             out[x] = near ? Rim : White;
         }

@@ -15,8 +15,9 @@ PicturePtr Picture::fixed(QSize size, std::function<QPixmap()> make) {
 
 const QPixmap& Picture::at(qreal ratio) const {
     if (fixed_ && !made_.empty()) return made_.front();
-    const auto found = std::find_if(made_.begin(), made_.end(),
-                                    [ratio](const QPixmap& made) { return qFuzzyCompare(made.devicePixelRatio(), ratio); });
+    const auto found = std::find_if(made_.begin(), made_.end(), [ratio](const QPixmap& made) {
+        return qFuzzyCompare(made.devicePixelRatio(), ratio);
+    });
     if (found != made_.end()) return *found;
     made_.push_back(make_(ratio));
     return made_.back();

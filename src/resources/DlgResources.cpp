@@ -53,7 +53,8 @@ private:
                               QPixmap (*derive)(const QPixmap&)) {
         PicturePtr& picture = made[face.get()];
         if (!picture)
-            picture = std::make_shared<Picture>(face->size(), [face, derive](qreal ratio) { return derive(face->at(ratio)); });
+            picture = std::make_shared<Picture>(face->size(),
+                                                [face, derive](qreal ratio) { return derive(face->at(ratio)); });
         return picture;
     }
 

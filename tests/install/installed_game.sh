@@ -23,8 +23,8 @@ mv "$work/staged" "$work/moved"
 tree=$work/moved/usr
 chmod -R a-w "$tree"
 # The sound effects' module where the executable looks for it.
-compgen -G "$tree/lib*/pivolet/pivolet-clips.so" > /dev/null || compgen -G "$tree/lib/*/pivolet/pivolet-clips.so" > /dev/null ||
-    fail "the installed tree lacks the sound effects' module"
+compgen -G "$tree/lib*/pivolet/pivolet-clips.so" > /dev/null ||
+    compgen -G "$tree/lib/*/pivolet/pivolet-clips.so" > /dev/null || fail "the installed tree lacks the sound effects' module"
 
 desktop-file-validate "$tree/share/applications/org.brambleworks.Pivolet.desktop"
 appstreamcli validate --no-net "$tree/share/metainfo/org.brambleworks.Pivolet.metainfo.xml" > /dev/null
