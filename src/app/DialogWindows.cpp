@@ -20,6 +20,7 @@ DialogWindows::~DialogWindows() = default;
 void DialogWindows::setMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
 void DialogWindows::createWindows(const GameModel& model, QPoint patternPosition) {
+    waitingModel_ = nullptr;
     patForm_ = std::make_unique<TPatForm>(preferences_, model, patternPosition, mainWindow_);
     TDlgResources::shared();
     messageDialog();
@@ -30,6 +31,16 @@ void DialogWindows::createWindows(const GameModel& model, QPoint patternPosition
     saveGameDlg_ = std::make_unique<TSaveGameDlg>(preferences_, mainWindow_);
     loadGameDlg_ = std::make_unique<TLoadGameDlg>(preferences_, model.savedGames(), mainWindow_);
     aboutDlg_ = std::make_unique<TAboutDlg>(mainWindow_);
+}
+
+void DialogWindows::createAfterFirstFrame(const GameModel& model, QPoint patternPosition) {
+    waitingModel_ = &model;
+    waitingPatternPosition_ = patternPosition;
+    firstFrame_.arm();
+}
+
+void DialogWindows::makeWaitingWindows() {
+    if (waitingModel_) createWindows(*waitingModel_, waitingPatternPosition_);
 }
 
 TYesNoDlg& DialogWindows::messageDialog() {
@@ -43,16 +54,29 @@ DialogAnswer DialogWindows::showTextMessage(MessageKind kind, const QString& tex
     return messageDialog().ShowTextMessage(kind, text);
 }
 
-void DialogWindows::chooseLanguage() { tongueDlg_->exec(); }
+void DialogWindows::chooseLanguage() {
+    makeWaitingWindows();
+    tongueDlg_->exec();
+}
 
-bool DialogWindows::askGameName(std::string& name) { return saveGameDlg_->askName(name); }
+bool DialogWindows::askGameName(std::string& name) {
+    makeWaitingWindows();
+    return saveGameDlg_->askName(name);
+}
 
-bool DialogWindows::pickGame(std::string& name) { return loadGameDlg_->pick(name); }
+bool DialogWindows::pickGame(std::string& name) {
+    makeWaitingWindows();
+    return loadGameDlg_->pick(name);
+}
 
-void DialogWindows::showStatistics() { statDlg_->showStatistics(); }
+void DialogWindows::showStatistics() {
+    makeWaitingWindows();
+    statDlg_->showStatistics();
+}
 
 // The connections live only as long as this opening: the next caller brings its own.
 std::optional<int> DialogWindows::selectTangram(const SelectEffects& effects) {
+    makeWaitingWindows();
     const QObject opening;
     QObject::connect(selectDlg_.get(), &TSelectDlg::categoryButtonPressed, &opening, effects.categoryButton);
     QObject::connect(selectDlg_.get(), &TSelectDlg::categoryChosen, &opening, effects.categoryChosen);
@@ -60,6 +84,7 @@ std::optional<int> DialogWindows::selectTangram(const SelectEffects& effects) {
 }
 
 void DialogWindows::showOptions(const OptionEffects& effects) {
+    makeWaitingWindows();
     const QObject opening;
     QObject::connect(optionDlg_.get(), &TOptionDlg::languageChanged, &opening, effects.languageChanged);
     QObject::connect(optionDlg_.get(), &TOptionDlg::backgroundChanged, &opening, effects.backgroundChanged);
@@ -67,9 +92,13 @@ void DialogWindows::showOptions(const OptionEffects& effects) {
     optionDlg_->showOptions(effects.music);
 }
 
-void DialogWindows::showAbout() { aboutDlg_->showAbout(); }
+void DialogWindows::showAbout() {
+    makeWaitingWindows();
+    aboutDlg_->showAbout();
+}
 
 void DialogWindows::showPatternWindow(bool shown) {
+    makeWaitingWindows();
     if (shown)
         patForm_->showForMode();
     else
@@ -80,6 +109,9 @@ void DialogWindows::refreshPatternWindow() {
     if (patForm_) patForm_->refresh();
 }
 
-QPoint DialogWindows::patternWindowPosition() const { return patForm_->pos(); }
+// A pattern window not made yet stands where it will be made.
+QPoint DialogWindows::patternWindowPosition() const {
+    return waitingModel_ ? waitingPatternPosition_ : patForm_->pos();
+}
 
 }  // namespace pivo

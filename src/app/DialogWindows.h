@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/GameWindows.h"
+#include "media/FirstFrameWatch.h"
 #include "model/GameModel.h"
 #include "model/Preferences.h"
 
@@ -20,7 +21,8 @@ class TYesNoDlg;
 
 /// The game's real dialogs and pattern window behind the main window's GameWindows. The message
 /// dialog is made on first use, because the main window may have to tell something while it is still
-/// being created; the others are made in their turn by createWindows().
+/// being created; the others are made in their turn by createWindows(), or after the main window's first
+/// frame (createAfterFirstFrame), so that they do not delay it.
 class DialogWindows : public GameWindows {
 public:
     explicit DialogWindows(Preferences& preferences);
@@ -28,6 +30,9 @@ public:
 
     /// Creates the windows that follow the main window, in the game's order.
     void createWindows(const GameModel& model, QPoint patternPosition);
+    /// The same, once the first frame is on the screen; whatever asks for a window before then (a
+    /// tool-bar button pressed during the start) has them all made at that moment, in the same order.
+    void createAfterFirstFrame(const GameModel& model, QPoint patternPosition);
 
     /// The pattern window, once created.
     TPatForm* patternWindow() const { return patForm_.get(); }
@@ -48,6 +53,8 @@ public:
 
 private:
     TYesNoDlg& messageDialog();
+    // Makes the windows now if they wait for the first frame.
+    void makeWaitingWindows();
 
     Preferences& preferences_;
     QWidget* mainWindow_ = nullptr;
@@ -60,6 +67,9 @@ private:
     std::unique_ptr<TSaveGameDlg> saveGameDlg_;
     std::unique_ptr<TLoadGameDlg> loadGameDlg_;
     std::unique_ptr<TAboutDlg> aboutDlg_;
+    const GameModel* waitingModel_ = nullptr;
+    QPoint waitingPatternPosition_;
+    FirstFrameWatch firstFrame_{[this] { makeWaitingWindows(); }};
 };
 
 }  // namespace pivo

@@ -1,8 +1,9 @@
 #include "Game.h"
 
-#include "resources/DlgResources.h"
 #include "mainwindow/TMainForm.h"
+#include "media/ClipModule.h"
 #include "model/GameFolders.h"
+#include "resources/DlgResources.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,7 @@ Game::Game(std::string programFolder, std::unique_ptr<QSettings> store)
       store_(std::move(store)),
       settings_(*store_),
       windows_(preferences_),
+      clips_([] { return openClipModule(clipModulePath()); }),
       sound_(preferences_, clips_),
       music_(preferences_),
       help_(programFolder, [this](const std::string& text) {
@@ -39,11 +41,21 @@ std::string Game::executableFolder() {
 
 std::string Game::programFolder() { return chooseProgramFolder(executableFolder(), PIVOLET_INSTALLED_DATA); }
 
+std::string Game::clipModulePath() {
+    // Beside the executable in the build folder; installed, in the game's own library folder.
+    const std::string beside = executableFolder() + ClipModuleName;
+    std::error_code error;
+    if (std::filesystem::exists(beside, error)) return beside;
+    return executableFolder() + PIVOLET_INSTALLED_MODULES + "/" + ClipModuleName;
+}
+
 bool Game::start() {
     mainForm_ = std::make_unique<TMainForm>(
         MainFormContext{preferences_, model_, settings_, windows_, sound_, music_, help_, TDlgResources::shared()});
     if (!mainForm_->started()) return false;
-    windows_.createWindows(model_, settings_.patternPosition());
+    windows_.createAfterFirstFrame(model_, settings_.patternPosition());
+    // With the sound off the audio stack waits for the first effect after the sound is switched on.
+    if (preferences_.sound) clips_.openAfterFirstFrame();
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include "mainwindow/Settings.h"
 #include "media/EffectPlayer.h"
 #include "media/MidiMusic.h"
-#include "media/QtClipDeck.h"
+#include "media/DeferredClipDeck.h"
 #include "model/Catalogue.h"
 #include "model/GameModel.h"
 #include "model/Preferences.h"
@@ -37,6 +37,8 @@ public:
     static std::string executableFolder();
     /// Where the game's data lies: the executable's folder, or the data folder of an installed game.
     static std::string programFolder();
+    /// Where the module that plays the sound effects lies.
+    static std::string clipModulePath();
 
 private:
     Preferences preferences_;
@@ -48,7 +50,7 @@ private:
     // The main window outlives the dialogs, which are its children.
     std::unique_ptr<TMainForm> mainForm_;
     DialogWindows windows_;
-    QtClipDeck clips_;
+    DeferredClipDeck clips_;
     EffectPlayer sound_;
     MidiMusic music_;
     THookHelpSystem help_;

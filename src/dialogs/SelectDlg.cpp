@@ -35,11 +35,11 @@ TSelectDlg::TSelectDlg(const Preferences& preferences, const GameModel& model, Q
     katLabel_ = whiteLabel("KatLabel", {3, 4, 410, 29}, fonts::arial(19, true), inner);
     katLabel_->setWordWrap(false);
     katLabel_->installEventFilter(this);
-    box_ = new ThumbnailGrid(model_.catalogue(), model_.progress(), bmps.at(bmp::select::FaceStrip), inner);
+    box_ = new ThumbnailGrid(model_.catalogue(), model_.progress(), bmps.picture(bmp::select::FaceStrip), inner);
     box_->setObjectName(QStringLiteral("box"));
     box_->setGeometry(8, 32, 369, 301);
     connect(box_, &ThumbnailGrid::mouseDown, this, &TSelectDlg::boxMouseDown);
-    scroll_ = new SelectTrack(bmps.at(bmp::select::SmallArrows), inner);
+    scroll_ = new SelectTrack(bmps.picture(bmp::select::SmallArrows), inner);
     scroll_->setObjectName(QStringLiteral("Scroll"));
     scroll_->setGeometry(383, 32, 25, 295);
     scroll_->setPageStep(PageSize);

@@ -7,9 +7,8 @@
 
 namespace pivo {
 
-SelectTrack::SelectTrack(const QPixmap& thumb, QWidget* parent) : QSlider(Qt::Vertical, parent), thumb_(thumb) {
+SelectTrack::SelectTrack(const Picture& thumb, QWidget* parent) : QSlider(Qt::Vertical, parent), thumb_(thumb) {
     setFocusPolicy(Qt::StrongFocus);
-    thumb_.setMask(thumb_.createMaskFromColor(Qt::white));
 }
 
 void SelectTrack::paintEvent(QPaintEvent*) {
@@ -23,7 +22,9 @@ void SelectTrack::paintEvent(QPaintEvent*) {
     const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
     const QSize size = thumb_.size().scaled(width(), handle.height(), Qt::KeepAspectRatio);
     const QRect target(QPoint(middle - size.width() / 2, handle.center().y() - size.height() / 2), size);
-    p.drawPixmap(target, thumb_);
+    QPixmap thumb = thumb_.at(devicePixelRatioF());
+    thumb.setMask(thumb.createMaskFromColor(Qt::white));
+    p.drawPixmap(target, thumb);
 }
 
 void SelectTrack::keyPressEvent(QKeyEvent* event) {

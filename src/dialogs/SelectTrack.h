@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPixmap>
+#include "resources/BitmapList.h"
+
 #include <QSlider>
 
 namespace pivo {
@@ -10,7 +11,7 @@ namespace pivo {
 /// the wheel acts as Up and Down. Every other key goes on to the dialog.
 class SelectTrack : public QSlider {
 public:
-    SelectTrack(const QPixmap& thumb, QWidget* parent = nullptr);
+    SelectTrack(const Picture& thumb, QWidget* parent = nullptr);
 
     /// One step up for a wheel turned away from the player, one down for a wheel turned towards.
     void turnWheel(int angleDelta);
@@ -21,7 +22,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    QPixmap thumb_;
+    const Picture& thumb_;
 };
 
 }  // namespace pivo

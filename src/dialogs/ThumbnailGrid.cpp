@@ -15,7 +15,7 @@ const QColor FinishedGrey(127, 127, 127);
 
 }  // namespace
 
-ThumbnailGrid::ThumbnailGrid(const Catalogue& catalogue, const Progress& progress, const QPixmap& faceStrip,
+ThumbnailGrid::ThumbnailGrid(const Catalogue& catalogue, const Progress& progress, const Picture& faceStrip,
                              QWidget* parent)
     : QWidget(parent), catalogue_(catalogue), progress_(progress), faceStrip_(faceStrip) {}
 
@@ -44,7 +44,10 @@ void ThumbnailGrid::paintCell(QPainter& p, int cell) {
     const TangramStatus status = progress_.status(slot);
     if (const std::optional<int> face = grid::faceIndex(status)) {
         constexpr int size = bmp::select::FaceStripFace;
-        p.drawPixmap(x + 103, y + 2, faceStrip_, size * *face, 0, size, size);
+        const QPixmap& strip = faceStrip_.at(devicePixelRatioF());
+        const qreal ratio = strip.devicePixelRatio();
+        p.drawPixmap(QRectF(x + 103, y + 2, size, size), strip,
+                     QRectF(size * *face * ratio, 0, size * ratio, size * ratio));
     }
     p.setBrush(status.finished() ? FinishedGrey : QColor(Qt::black));
     const Placement& solution = catalogue_.entry(slot).placement;

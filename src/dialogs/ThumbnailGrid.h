@@ -3,8 +3,8 @@
 #include "model/Catalogue.h"
 #include "model/Progress.h"
 #include "model/SelectionGrid.h"
+#include "resources/BitmapList.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 namespace pivo {
@@ -16,7 +16,7 @@ namespace pivo {
 class ThumbnailGrid : public QWidget {
     Q_OBJECT
 public:
-    ThumbnailGrid(const Catalogue& catalogue, const Progress& progress, const QPixmap& faceStrip,
+    ThumbnailGrid(const Catalogue& catalogue, const Progress& progress, const Picture& faceStrip,
                   QWidget* parent = nullptr);
 
     /// The tangrams to show, and the number of the top-left cell.
@@ -35,7 +35,7 @@ private:
 
     const Catalogue& catalogue_;
     const Progress& progress_;
-    QPixmap faceStrip_;
+    const Picture& faceStrip_;
     grid::Slots slots_{};
     int first_ = 1;
 };

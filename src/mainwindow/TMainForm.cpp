@@ -103,7 +103,7 @@ void TMainForm::buildToolBar() {
     QPalette palette = toolPanel_->palette();
     palette.setColor(QPalette::Window, colours::ToolBarMaroon);
     toolPanel_->setPalette(palette);
-    toolBox_ = new ToolBox(bmps[bmp::mainwin::Background], preferences_.background, toolPanel_);
+    toolBox_ = new ToolBox(bmps.picture(bmp::mainwin::Background), preferences_.background, toolPanel_);
 
     namespace m = bmp::mainwin;
     addButton(ToolButton::NewGame, bmps, {m::NewGame, m::NewGameLit, m::NewGame, m::NewGameGrey}, {5, 6});
@@ -189,8 +189,8 @@ void TMainForm::showEvent(QShowEvent* event) {
         placeWindow();
     }
     QWidget::showEvent(event);
-    // Without a window manager a window may never become active; the first show then stands in for it.
-    if (firstActivation_) QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    // Without a window manager a window may never become active; the first frame then stands in for it.
+    if (firstActivation_) firstFrame_.arm();
     // The smallest window is an outer size; the frame is known only once the window is shown.
     const QSize frame = frameGeometry().size() - size();
     setMinimumSize(MinimumWidth - frame.width(), MinimumHeight - frame.height());
@@ -202,7 +202,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::FormActivate() {
-    if (!firstActivation_) return;
+    if (!firstActivation_ || !firstFramePainted_) return;
     firstActivation_ = false;
     if (preferences_.language == Language::NotChosen) windows_.chooseLanguage();
     UpdateHints();
@@ -231,7 +231,7 @@ void TMainForm::FormResize() {
 void TMainForm::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
-    const QPixmap& sheet = resources_.mainBitmaps()[bmp::mainwin::Background];
+    const QPixmap& sheet = resources_.mainBitmaps().at(bmp::mainwin::Background);
     const QRect source(0, backgroundInForce(preferences_.background) * tile, tile, tile);
     for (int i = 0; i <= width() / tile; ++i)
         for (int j = 0; j <= height() / tile; ++j) painter.drawPixmap(QPoint(i * tile, j * tile), sheet, source);
@@ -263,8 +263,9 @@ void TMainForm::changed(const Change& change) {
     for (SoundEffect effect : change.sounds()) sound_.playSoundEffect(effect);
     if (change.cursor) {
         const BoardCursor cursor = model_.board().cursor();
-        box_->setCursor(cursor == BoardCursor::Move   ? resources_.moveCursor()
-                        : cursor == BoardCursor::Turn ? resources_.turnCursor()
+        const qreal ratio = box_->devicePixelRatioF();
+        box_->setCursor(cursor == BoardCursor::Move   ? resources_.moveCursor(ratio)
+                        : cursor == BoardCursor::Turn ? resources_.turnCursor(ratio)
                                                       : QCursor(Qt::PointingHandCursor));
     }
     if (change.position) button(ToolButton::Tip)->setEnabled(model_.board().tipEnabled());

@@ -2,6 +2,7 @@
 
 #include "GameWindows.h"
 #include "SaveLoadDialogs.h"
+#include "media/FirstFrameWatch.h"
 #include "model/Change.h"
 #include "model/GameModel.h"
 #include "model/Preferences.h"
@@ -130,6 +131,13 @@ private:
     bool started_ = false;
     bool firstActivation_ = true;
     bool placed_ = false;
+    bool firstFramePainted_ = false;
+    // The first activation waits for the first frame: what it opens (the language dialog, the pattern
+    // window) is made only after that frame.
+    FirstFrameWatch firstFrame_{[this] {
+        firstFramePainted_ = true;
+        FormActivate();
+    }};
     QWidget* toolPanel_ = nullptr;
     ToolBox* toolBox_ = nullptr;
     BoardBox* box_ = nullptr;

@@ -7,7 +7,7 @@
 
 namespace pivo {
 
-ToolBox::ToolBox(const QPixmap& backgroundSheet, const int& background, QWidget* parent)
+ToolBox::ToolBox(const Picture& backgroundSheet, const int& background, QWidget* parent)
     : QWidget(parent), sheet_(backgroundSheet), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -16,7 +16,8 @@ void ToolBox::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
     const QRect source(tile, backgroundInForce(background_) * tile, tile, Height);
-    for (int i = 0; i <= width() / tile; ++i) painter.drawPixmap(QPoint(i * tile, 0), sheet_, source);
+    const QPixmap& sheet = sheet_.at(devicePixelRatioF());
+    for (int i = 0; i <= width() / tile; ++i) painter.drawPixmap(QPoint(i * tile, 0), sheet, source);
 }
 
 }  // namespace pivo

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPixmap>
+#include "resources/BitmapList.h"
+
 #include <QWidget>
 
 namespace pivo {
@@ -9,7 +10,7 @@ namespace pivo {
 /// across the bar. The sheet holds one row per style; a stored style outside it wraps round.
 class ToolBox : public QWidget {
 public:
-    ToolBox(const QPixmap& backgroundSheet, const int& background, QWidget* parent = nullptr);
+    ToolBox(const Picture& backgroundSheet, const int& background, QWidget* parent = nullptr);
 
     static constexpr int Height = 60;
 
@@ -17,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPixmap& sheet_;
+    const Picture& sheet_;
     const int& background_;
 };
 

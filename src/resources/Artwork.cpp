@@ -1,9 +1,12 @@
 #include "Artwork.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 namespace pivo::art {
 namespace {
@@ -17,20 +20,21 @@ QRgb awayFromKey(QRgb rgb, QRgb key) {
     return qRgb(qRed(rgb) == 255 ? 254 : qRed(rgb) + 1, qGreen(rgb), qBlue(rgb));
 }
 
-bool isOpaque(const QImage& image, int x, int y) {
-    return x >= 0 && y >= 0 && x < image.width() && y < image.height() && image.pixel(x, y) != White;
-}
+// The size in device pixels of a picture of `size` layout pixels at a device pixel ratio.
+QSize devicePixels(QSize size, qreal ratio) { return {qRound(size.width() * ratio), qRound(size.height() * ratio)}; }
 
 }  // namespace
 
-QImage render(const QString& name, QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QImage render(const QString& name, QSize size, qreal ratio) {
+    QImage image(devicePixels(size, ratio), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(QStringLiteral(":/pivo/art/%1.svg").arg(name));
     Q_ASSERT_X(renderer.isValid(), "art::render", qPrintable(name));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
+    painter.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -44,6 +48,7 @@ QPixmap keyed(const QImage& picture, QColor key) {
         for (int x = 0; x < source.width(); ++x)
             out[x] = qAlpha(in[x]) < 128 ? keyRgb : awayFromKey(in[x] | 0xff000000u, keyRgb);
     }
+    result.setDevicePixelRatio(picture.devicePixelRatio());
     return QPixmap::fromImage(result);
 }
 
@@ -56,27 +61,51 @@ QPixmap cutOut(const QImage& picture) {
     return QPixmap::fromImage(result);
 }
 
-QPixmap face(const QString& name, QSize size) { return keyed(render(name, size), Qt::white); }
-
 QPixmap lit(const QPixmap& face) {
     const QImage source = face.toImage().convertToFormat(QImage::Format_RGB32);
-    QImage result = source;
-    for (int y = 0; y < source.height(); ++y) {
-        for (int x = 0; x < source.width(); ++x) {
-            const QRgb rgb = source.pixel(x, y);
-            if (rgb != White) {
-                const auto lighter = [](int c) { return std::min(254, c + (255 - c) / 5); };
-                result.setPixel(x, y, qRgb(lighter(qRed(rgb)), lighter(qGreen(rgb)), lighter(qBlue(rgb))));
-                continue;
-            }
-            // A white pixel within two pixels of the picture (corners excluded) joins the rim.
-            bool near = false;
-            for (int dy = -2; dy <= 2 && !near; ++dy)
-                for (int dx = -2; dx <= 2 && !near; ++dx)
-                    near = std::abs(dx) + std::abs(dy) <= 3 && isOpaque(source, x + dx, y + dy);
-            if (near) result.setPixel(x, y, Rim);
+    const int width = source.width();
+    const int height = source.height();
+    // The rim reaches two layout pixels out, corners cut (at most three steps across and down
+    // together), in device pixels at the face's ratio.
+    const qreal ratio = face.devicePixelRatio();
+    const int reach = qRound(2 * ratio);
+    const int corner = qRound(3 * ratio);
+    // For every pixel, how far along its row the nearest picture pixel lies (beyond `reach`: too far).
+    std::vector<int> across(std::size_t(width) * std::size_t(height), reach + 1);
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        int* distance = &across[std::size_t(y) * std::size_t(width)];
+        for (int x = 0, last = -reach - 1; x < width; ++x) {
+            if (line[x] != White) last = x;
+            distance[x] = std::min(distance[x], x - last);
+        }
+        for (int x = width - 1, next = width + reach; x >= 0; --x) {
+            if (line[x] != White) next = x;
+            distance[x] = std::min(distance[x], next - x);
         }
     }
+    QImage result(source.size(), QImage::Format_RGB32);
+    const auto lighter = [](int c) { return std::min(254, c + (255 - c) / 5); };
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const QRgb rgb = in[x];
+            if (rgb != White) {
+                out[x] = qRgb(lighter(qRed(rgb)), lighter(qGreen(rgb)), lighter(qBlue(rgb)));
+                continue;
+            }
+            bool near = false;
+            for (int dy = -reach; dy <= reach && !near; ++dy) {
+                const int row = y + dy;
+                if (row < 0 || row >= height) continue;
+                const int distance = across[std::size_t(row) * std::size_t(width) + std::size_t(x)];
+                near = distance <= std::min(reach, corner - std::abs(dy));
+            }
+            out[x] = near ? Rim : White;
+        }
+    }
+    result.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(result);
 }
 
@@ -89,16 +118,20 @@ QPixmap grey(const QPixmap& face) {
     QImage result(source.size(), QImage::Format_Indexed8);
     result.setColorTable(palette);
     for (int y = 0; y < source.height(); ++y) {
-        for (int x = 0; x < source.width(); ++x) {
-            const QRgb rgb = source.pixel(x, y);
-            result.setPixel(x, y, rgb == White ? 15 : qGray(rgb) * 15 / 256);
-        }
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* out = result.scanLine(y);
+        for (int x = 0; x < source.width(); ++x) out[x] = uchar(in[x] == White ? 15 : qGray(in[x]) * 15 / 256);
     }
+    result.setDevicePixelRatio(face.devicePixelRatio());
     return QPixmap::fromImage(result);
 }
 
 QPixmap texture(const QString& name) {
-    QPixmap pixmap(QStringLiteral(":/pivo/art/textures/%1.png").arg(name));
+    // Read as PNG outright: guessing the format from the contents would load every image-format plugin
+    // Qt has, each staying in memory for the life of the program.
+    QImageReader reader(QStringLiteral(":/pivo/art/textures/%1.png").arg(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QPixmap pixmap = QPixmap::fromImage(reader.read());
     Q_ASSERT_X(!pixmap.isNull(), "art::texture", qPrintable(name));
     return pixmap;
 }

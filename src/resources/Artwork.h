@@ -7,12 +7,14 @@
 #include <QString>
 
 // The game's artwork: SVG drawings and texture images compiled into the program (src/resources/art/,
-// textures made by tools/textures). Every picture is rendered once, at the size its list gives it.
+// textures made by tools/textures). Every drawing is rendered at the size its list gives it, in device
+// pixels of the screen it is shown on; the faces made from others keep their picture's ratio.
 
 namespace pivo::art {
 
-/// Renders the drawing `name` (art/<name>.svg) onto a transparent image of `size`.
-QImage render(const QString& name, QSize size);
+/// Renders the drawing `name` (art/<name>.svg) onto a transparent image of `size` layout pixels at the
+/// device pixel ratio `ratio`.
+QImage render(const QString& name, QSize size, qreal ratio = 1.0);
 
 /// Turns a rendered picture into a bitmap with `key` as its transparent colour. Pixels covered at
 /// least half become the picture's colour at full strength, the others `key`: a hard outline, so no
@@ -24,10 +26,8 @@ QPixmap keyed(const QImage& picture, QColor key);
 /// least half are opaque, the others clear.
 QPixmap cutOut(const QImage& picture);
 
-/// A button face: the drawing `name` over white, the faces' transparent colour.
-QPixmap face(const QString& name, QSize size);
-
-/// The highlighted look of a face: its colours a little lighter and a yellow rim around its outline.
+/// The highlighted look of a face: its colours a little lighter and a yellow rim two layout pixels wide
+/// around its outline.
 QPixmap lit(const QPixmap& face);
 
 /// The disabled look of a face: light greys from a palette of grey steps; white stays white.

@@ -65,7 +65,7 @@ constexpr int BorderWidth = 3;
 }  // namespace
 
 StonePanel::StonePanel(const BitmapList& list, int texture, QWidget* parent)
-    : QWidget(parent), texture_(list.at(texture)) {
+    : QWidget(parent), texture_(list.picture(texture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -78,16 +78,16 @@ void StonePanel::paintEvent(QPaintEvent*) {
     r.adjust(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
     drawBevel(p, r, BevelWidth, false);
     r.adjust(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
-    p.drawTiledPixmap(r, texture_, QPoint(r.x(), r.y()));
+    p.drawTiledPixmap(r, texture_.at(devicePixelRatioF()), QPoint(r.x(), r.y()));
 }
 
-LogoLabel::LogoLabel(const BitmapList& list, QWidget* parent) : QWidget(parent), logo_(list.at(bmp::Logo)) {
-    logo_.setMask(logo_.createMaskFromColor(QColor(255, 0, 255)));
-}
+LogoLabel::LogoLabel(const BitmapList& list, QWidget* parent) : QWidget(parent), logo_(list.picture(bmp::Logo)) {}
 
 void LogoLabel::paintEvent(QPaintEvent*) {
+    QPixmap logo = logo_.at(devicePixelRatioF());
+    logo.setMask(logo.createMaskFromColor(QColor(255, 0, 255)));
     QPainter p(this);
-    p.drawPixmap(0, 0, logo_);
+    p.drawPixmap(0, 0, logo);
 }
 
 RaisedLabel::RaisedLabel(const QString& text, const QFont& font, bool raised, QWidget* parent)

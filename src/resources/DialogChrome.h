@@ -31,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPixmap& texture_;
+    const Picture& texture_;
 };
 
 /// The logo of a dialog list, magenta transparent, drawn at the top left of its widget.
@@ -43,7 +43,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap logo_;
+    const Picture& logo_;
 };
 
 /// A white text turned a quarter to read bottom to top, optionally raised by a black copy below and

@@ -1,19 +1,18 @@
 #pragma once
 
+#include "BitmapList.h"
+
 #include <QCursor>
 #include <QIcon>
-#include <QPixmap>
 
-#include <vector>
+#include <map>
 
 namespace pivo {
 
-/// An ordered picture list, addressed by the positions of BitmapIndex.h.
-using BitmapList = std::vector<QPixmap>;
-
 /// The game's pictures: every bitmap list, the two board cursors and the window icon. The pictures
-/// never change once built, so one shared instance serves every window; it needs a running
-/// QGuiApplication.
+/// never change once made, so one shared instance serves every window; it needs a running
+/// QGuiApplication. Pictures and cursors are made when first drawn, at the device pixel ratio they are
+/// drawn at.
 class TDlgResources {
 public:
     /// The one instance, built on first use.
@@ -32,15 +31,16 @@ public:
     const BitmapList& statBitmaps() const { return stat_; }
     const BitmapList& selectBitmaps() const { return select_; }
 
-    /// Board cursor over the part of a lifted tan that turns it (slot 1).
-    const QCursor& turnCursor() const { return turnCursor_; }
+    /// Board cursor over the part of a lifted tan that turns it (slot 1), for a screen's device pixel ratio.
+    const QCursor& turnCursor(qreal ratio = 1.0) const;
     /// Board cursor over the part of a lifted tan that moves it (slot 2).
-    const QCursor& moveCursor() const { return moveCursor_; }
+    const QCursor& moveCursor(qreal ratio = 1.0) const;
     /// The window icon: a black tangram square with thin gaps between its pieces.
     const QIcon& icon() const { return icon_; }
 
 private:
     TDlgResources();
+    static const QCursor& cursorAt(std::map<qreal, QCursor>& made, QCursor (*make)(qreal), qreal ratio);
 
     BitmapList dlgs_;
     BitmapList btns_;
@@ -49,8 +49,8 @@ private:
     BitmapList option_;
     BitmapList stat_;
     BitmapList select_;
-    QCursor turnCursor_;
-    QCursor moveCursor_;
+    mutable std::map<qreal, QCursor> turnCursors_;
+    mutable std::map<qreal, QCursor> moveCursors_;
     QIcon icon_;
 };
 

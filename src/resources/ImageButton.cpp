@@ -11,7 +11,7 @@ ImageButton::ImageButton(const BitmapList& list, ButtonFaces faces, QWidget* par
     : QAbstractButton(parent), list_(list), faces_(faces) {
     // Keys belong to the dialog (or to its edit field), never to a picture button.
     setFocusPolicy(Qt::NoFocus);
-    resize(list_.at(faces_.normal).size());
+    resize(list_.pictureSize(faces_.normal));
 }
 
 void ImageButton::setHint(const QString& hint) {
@@ -33,10 +33,10 @@ int ImageButton::currentFace() const {
     return faces_.normal;
 }
 
-QSize ImageButton::sizeHint() const { return list_.at(faces_.normal).size(); }
+QSize ImageButton::sizeHint() const { return list_.pictureSize(faces_.normal); }
 
 void ImageButton::paintEvent(QPaintEvent*) {
-    QPixmap face = list_.at(currentFace());
+    QPixmap face = list_.at(currentFace(), devicePixelRatioF());
     // White is the transparent colour of every face, so the panel shows through the corners.
     face.setMask(face.createMaskFromColor(Qt::white));
     QPainter p(this);

@@ -22,6 +22,9 @@ DESTDIR= cmake --install "$build" --prefix "$work/staged/usr" > /dev/null
 mv "$work/staged" "$work/moved"
 tree=$work/moved/usr
 chmod -R a-w "$tree"
+# The sound effects' module where the executable looks for it.
+compgen -G "$tree/lib*/pivolet/pivolet-clips.so" > /dev/null ||
+    compgen -G "$tree/lib/*/pivolet/pivolet-clips.so" > /dev/null || fail "the installed tree lacks the sound effects' module"
 
 desktop-file-validate "$tree/share/applications/org.brambleworks.Pivolet.desktop"
 appstreamcli validate --no-net "$tree/share/metainfo/org.brambleworks.Pivolet.metainfo.xml" > /dev/null
@@ -100,6 +103,7 @@ for f in usr/bin/pivolet usr/bin/pivo-catalogue usr/share/pivolet/pivo.dat usr/s
          usr/share/icons/hicolor/16x16/apps/org.brambleworks.Pivolet.png usr/share/man/man6/pivolet.6.gz; do
     grep -q " \./$f\$" <<< "$files" || fail "the package lacks $f"
 done
+grep -q " \./usr/lib/.*pivolet/pivolet-clips\.so\$" <<< "$files" || fail "the package lacks the clip module"
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libfluidsynth3 timgm6mb-soundfont fonts-liberation libqt6widgets6 libqt6multimedia6 libqt6svg6; do
     grep -q "$d" <<< "$depends" || fail "the package does not depend on $d: $depends"

@@ -35,8 +35,11 @@ TEST(Layout, BackgroundTilesFollowTheStyle) {
     game.store("tongue", "0");
     game.store("back", "9");
     game.start();
-    const QImage sheet =
-        TDlgResources::shared().mainBitmaps()[bmp::mainwin::Background].toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage sheet = TDlgResources::shared()
+                             .mainBitmaps()
+                             .at(bmp::mainwin::Background)
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     const QImage shown = game.form().grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int row = 3 * 100;
     // Below the tool bar, left of the board frame: the window tile, repeated every 100 pixels.

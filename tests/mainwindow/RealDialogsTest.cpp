@@ -124,6 +124,27 @@ TEST(RealDialogs, ClosedGameLeavesNoWindowOpen) {
     EXPECT_TRUE(pattern->close());
 }
 
+// The dialogs wait for the main window's first frame; a tool-bar press before it has them made, in
+// their order, and reaches a real dialog.
+TEST(RealDialogs, AToolBarPressBeforeTheFirstFrameFindsTheDialogsMade) {
+    TestGame game(true);
+    game.store("tongue", "0");
+    game.store("pleft", "123");
+    game.store("ptop", "45");
+    ASSERT_TRUE(game.create());
+    EXPECT_EQ(game.realWindows->patternWindow(), nullptr);
+    EXPECT_EQ(game.realWindows->patternWindowPosition(), QPoint(123, 45));
+    ModalAnswers player;
+    QString shown;
+    player.then([&](QWidget* dialog) {
+        shown = dialog->metaObject()->className();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    game.form().button(ToolButton::Stat)->click();
+    EXPECT_EQ(shown, "pivo::TStatDlg");
+    EXPECT_NE(game.realWindows->patternWindow(), nullptr);
+}
+
 // Closing with unsaved progress: the quit question, then the save dialog names the game; the next
 // start reopens it.
 TEST(RealDialogs, CloseSavesTheGameUnderANameAndTheNextStartReopensIt) {

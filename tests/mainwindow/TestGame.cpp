@@ -77,7 +77,7 @@ QString TestGame::stored(const QString& key) const {
 bool TestGame::create() {
     form_ = std::make_unique<TMainForm>(MainFormContext{preferences, *model_, *settings_, windowsInUse(), sound,
                                                         music, help, TDlgResources::shared()});
-    if (form_->started() && realWindows) realWindows->createWindows(*model_, settings_->patternPosition());
+    if (form_->started() && realWindows) realWindows->createAfterFirstFrame(*model_, settings_->patternPosition());
     return form_->started();
 }
 

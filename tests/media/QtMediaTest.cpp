@@ -1,3 +1,5 @@
+#include "media/ClipModule.h"
+#include "media/DeferredClipDeck.h"
 #include "media/EffectPlayer.h"
 #include "media/FirstFrameWatch.h"
 #include "media/FluidSynthPlayer.h"
@@ -16,6 +18,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace pivo {
 namespace {
@@ -81,6 +85,57 @@ TEST(SoundClips, PlayingWithoutAudioDeviceReturnsAtOnce) {
     for (int n = 0; n < 6; ++n)
         EXPECT_TRUE(waitFor([&] { return clips.clip(n).status() != QSoundEffect::Loading; }, 3000)) << n;
     for (int n = 0; n < 6; ++n) EXPECT_EQ(clips.clip(n).status(), QSoundEffect::Ready) << "clip " << n;
+}
+
+// The game's clip module, beside the executable, opens and hands out a deck of the six clips.
+TEST(SoundClips, ModuleOpensBesideTheExecutable) {
+    const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/";
+    std::unique_ptr<ClipDeck> deck = openClipModule(folder + ClipModuleName);
+    ASSERT_NE(deck, nullptr);
+    deck->start(0);
+    deck->silence(0);
+    EXPECT_EQ(openClipModule(folder + "missing-clips.so"), nullptr);
+}
+
+/// Clips that write down what they were told.
+struct ClipLog : ClipDeck {
+    std::vector<int> started;
+    void start(int clip) override { started.push_back(clip); }
+    void silence(int) override {}
+};
+
+// The audio stack is opened after the first frame, once; an effect asked for before that (the first
+// board action of a quick player) opens it at once and still sounds.
+TEST(SoundClips, DeferredDeckOpensAfterTheFirstFrameOrAtTheFirstEffect) {
+    ClipLog* log = nullptr;
+    int opened = 0;
+    const DeferredClipDeck::Opener opener = [&] {
+        ++opened;
+        auto deck = std::make_unique<ClipLog>();
+        log = deck.get();
+        return deck;
+    };
+    {
+        DeferredClipDeck early(opener);
+        early.openAfterFirstFrame();
+        Preferences preferences;
+        EffectPlayer effects(preferences, early);
+        effects.playSoundEffect(1);
+        ASSERT_EQ(opened, 1);
+        EXPECT_EQ(log->started, std::vector<int>{0});
+        QWidget window;
+        window.show();
+        waitFor([] { return false; }, 200);
+        EXPECT_EQ(opened, 1) << "opened once only";
+    }
+    DeferredClipDeck idle(opener);
+    idle.openAfterFirstFrame();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(idle.opened()) << "no window has painted yet";
+    QWidget window;
+    window.show();
+    EXPECT_TRUE(waitFor([&] { return idle.opened(); }, 3000));
+    EXPECT_EQ(opened, 2);
 }
 
 // The deferred task waits for the first frame of a window, then runs exactly once.

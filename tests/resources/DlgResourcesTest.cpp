@@ -57,7 +57,10 @@ TEST(DlgResources, ListsHaveTheirLengths) {
     EXPECT_EQ(r.selectBitmaps().size(), 11u);
     for (const BitmapList* list : {&r.mainBitmaps(), &r.dlgs(), &r.btns(), &r.opts(), &r.optionBitmaps(),
                                    &r.statBitmaps(), &r.selectBitmaps()})
-        for (const QPixmap& picture : *list) EXPECT_FALSE(picture.isNull());
+        for (int i = 0; i < int(list->size()); ++i) {
+            EXPECT_FALSE(list->at(i).isNull());
+            EXPECT_EQ(list->pictureSize(i), list->at(i).size()) << "entry " << i;
+        }
 }
 
 // The main window's sheet holds six styles of a window tile and a tool-bar tile; its faces are 50 x 50,
