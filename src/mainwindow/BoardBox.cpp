@@ -53,33 +53,13 @@ QRect BoardBox::outlineRect() const {
     return touchedRect(tanPolygonAt(lifted, board_.tans()[lifted - 1], board_.unitSize()));
 }
 
-void BoardBox::paintImage(const QRegion& area) {
-    QPainter painter(&image_);
-    painter.setClipRegion(area);
-    painter.fillRect(area.boundingRect(), colours::Silver);
-    if (silhouetteShown_ && board_.pattern()) {
-        painter.setPen(colours::Grey);
-        painter.setBrush(colours::Grey);
-        for (int tan = 1; tan <= TanCount; ++tan)
-            painter.drawPolygon(tanPolygonAt(tan, (*board_.pattern())[tan - 1], board_.unitSize()));
-    }
-    painter.setPen(colours::DarkGrey);
-    painter.setBrush(fillColour(board_.lyingFill()));
-    for (int tan = 1; tan <= TanCount; ++tan)
-        if (tan != board_.liftedTan())
-            painter.drawPolygon(tanPolygonAt(tan, board_.tans()[tan - 1], board_.unitSize()));
-}
-
 void BoardBox::repaintBoard() {
-    if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
-    paintImage(QRegion(image_.rect()));
     for (int tan = 1; tan <= TanCount; ++tan) drawnTans_[tan - 1] = lyingRect(tan);
     drawnOutline_ = outlineRect();
     update();
 }
 
 void BoardBox::showChange(const Change& change) {
-    if (image_.isNull()) return;  // not sized yet: the first paint shows the whole board
     if (change.silhouette) {
         repaintBoard();
         return;
@@ -92,10 +72,7 @@ void BoardBox::showChange(const Change& change) {
         drawn = lyingRect(tan);
         dirty += drawn;
     }
-    if (!dirty.isEmpty()) {
-        paintImage(dirty);
-        update(dirty);
-    }
+    if (!dirty.isEmpty()) update(dirty);
     if (change.outline) {
         update(drawnOutline_);
         drawnOutline_ = outlineRect();
@@ -106,10 +83,24 @@ void BoardBox::showChange(const Change& change) {
 void BoardBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area.topLeft(), image_, area);
+    painter.fillRect(area, colours::Silver);
+    const int unit = board_.unitSize();
+    // Polygons outside the area are passed over: a drag step repaints two small rectangles.
+    const auto draw = [&](const QPolygon& polygon) {
+        if (touchedRect(polygon).intersects(area)) painter.drawPolygon(polygon);
+    };
+    if (silhouetteShown_ && board_.pattern()) {
+        painter.setPen(colours::Grey);
+        painter.setBrush(colours::Grey);
+        for (int tan = 1; tan <= TanCount; ++tan) draw(tanPolygonAt(tan, (*board_.pattern())[tan - 1], unit));
+    }
     const int lifted = board_.liftedTan();
+    painter.setPen(colours::DarkGrey);
+    painter.setBrush(fillColour(board_.lyingFill()));
+    for (int tan = 1; tan <= TanCount; ++tan)
+        if (tan != lifted) draw(tanPolygonAt(tan, board_.tans()[tan - 1], unit));
     if (lifted == 0) return;
-    QPolygon outline = tanPolygonAt(lifted, board_.tans()[lifted - 1], board_.unitSize());
+    QPolygon outline = tanPolygonAt(lifted, board_.tans()[lifted - 1], unit);
     outline << outline.first();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(colours::Yellow);

@@ -2,7 +2,6 @@
 
 #include "model/Board.h"
 
-#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -10,10 +9,11 @@
 namespace pivo {
 
 /// The board (`box`): paints the board model's state and passes the mouse on in board pixels.
-/// The lying tans and the silhouette live in an image; after each change the box paints afresh from
-/// the model only the rectangles where something was or now is, so it remembers where it last drew
-/// each tan and the lifted outline. The outline is laid over the image in XOR at every paint, so a
-/// drag repaints only where the outline was and is.
+/// It keeps no picture of its own: every paint draws silver, the silhouette and the lying tans from the
+/// model straight into the window, within the area asked for. After each change it asks for a paint
+/// only of the rectangles where something was or now is, so it remembers where it last drew each tan
+/// and the lifted outline. The outline is laid over them in XOR, so a drag repaints only where the
+/// outline was and is.
 class BoardBox : public QWidget {
     Q_OBJECT
 public:
@@ -41,17 +41,14 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    /// Paints silver, the silhouette and the lying tans into the image within `area`, as they are now.
-    void paintImage(const QRegion& area);
-    /// Where tan `tan` lies in the image now; empty while it is lifted.
+    /// Where tan `tan` lies on the board now; empty while it is lifted.
     QRect lyingRect(int tan) const;
     /// Where the lifted outline is now; empty when nothing is lifted.
     QRect outlineRect() const;
 
     const Board& board_;
-    QImage image_;
     bool silhouetteShown_ = false;
-    /// What the image and the last paint show: each tan's rectangle, and the outline's.
+    /// What the last paint shows: each tan's rectangle, and the outline's.
     std::array<QRect, TanCount> drawnTans_{};
     QRect drawnOutline_;
     /// What a fine-stepped wheel turned short of a whole notch.

@@ -103,7 +103,7 @@ void TMainForm::buildToolBar() {
     QPalette palette = toolPanel_->palette();
     palette.setColor(QPalette::Window, colours::ToolBarMaroon);
     toolPanel_->setPalette(palette);
-    toolBox_ = new ToolBox(bmps.picture(bmp::mainwin::Background), preferences_.background, toolPanel_);
+    toolBox_ = new ToolBox(bmps, preferences_.background, toolPanel_);
 
     namespace m = bmp::mainwin;
     addButton(ToolButton::NewGame, bmps, {m::NewGame, m::NewGameLit, m::NewGame, m::NewGameGrey}, {5, 6});
@@ -231,10 +231,11 @@ void TMainForm::FormResize() {
 void TMainForm::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
-    const QPixmap& sheet = resources_.mainBitmaps().at(bmp::mainwin::Background);
-    const QRect source(0, backgroundInForce(preferences_.background) * tile, tile, tile);
+    const QPixmap& style =
+        resources_.mainBitmaps().at(bmp::mainwin::Background + backgroundInForce(preferences_.background));
+    const QRect source(0, 0, tile, tile);
     for (int i = 0; i <= width() / tile; ++i)
-        for (int j = 0; j <= height() / tile; ++j) painter.drawPixmap(QPoint(i * tile, j * tile), sheet, source);
+        for (int j = 0; j <= height() / tile; ++j) painter.drawPixmap(QPoint(i * tile, j * tile), style, source);
 
     // Frames as corner-to-corner boxes whose far corner is excluded.
     const QRect b = box_->geometry();

@@ -7,17 +7,18 @@
 
 namespace pivo {
 
-ToolBox::ToolBox(const Picture& backgroundSheet, const int& background, QWidget* parent)
-    : QWidget(parent), sheet_(backgroundSheet), background_(background) {
+ToolBox::ToolBox(const BitmapList& bitmaps, const int& background, QWidget* parent)
+    : QWidget(parent), bitmaps_(bitmaps), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ToolBox::paintEvent(QPaintEvent*) {
     constexpr int tile = bmp::mainwin::BackgroundTile;
     QPainter painter(this);
-    const QRect source(tile, backgroundInForce(background_) * tile, tile, Height);
-    const QPixmap& sheet = sheet_.at(devicePixelRatioF());
-    for (int i = 0; i <= width() / tile; ++i) painter.drawPixmap(QPoint(i * tile, 0), sheet, source);
+    const QRect source(tile, 0, tile, Height);
+    const QPixmap& style =
+        bitmaps_.at(bmp::mainwin::Background + backgroundInForce(background_), devicePixelRatioF());
+    for (int i = 0; i <= width() / tile; ++i) painter.drawPixmap(QPoint(i * tile, 0), style, source);
 }
 
 }  // namespace pivo

@@ -7,10 +7,10 @@
 namespace pivo {
 
 /// The tool bar's paint box (`ToolBox`): the tool-bar tile of the current background style, repeated
-/// across the bar. The sheet holds one row per style; a stored style outside it wraps round.
+/// across the bar. A stored style beyond the styles wraps round.
 class ToolBox : public QWidget {
 public:
-    ToolBox(const Picture& backgroundSheet, const int& background, QWidget* parent = nullptr);
+    ToolBox(const BitmapList& bitmaps, const int& background, QWidget* parent = nullptr);
 
     static constexpr int Height = 60;
 
@@ -18,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const Picture& sheet_;
+    const BitmapList& bitmaps_;
     const int& background_;
 };
 

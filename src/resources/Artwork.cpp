@@ -126,11 +126,12 @@ QPixmap grey(const QPixmap& face) {
     return QPixmap::fromImage(result);
 }
 
-QPixmap texture(const QString& name) {
+QPixmap texture(const QString& name, QRect part) {
     // Read as PNG outright: guessing the format from the contents would load every image-format plugin
     // Qt has, each staying in memory for the life of the program.
     QImageReader reader(QStringLiteral(":/pivo/art/textures/%1.png").arg(name), "png");
     reader.setAutoDetectImageFormat(false);
+    if (!part.isNull()) reader.setClipRect(part);
     const QPixmap pixmap = QPixmap::fromImage(reader.read());
     Q_ASSERT_X(!pixmap.isNull(), "art::texture", qPrintable(name));
     return pixmap;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -33,7 +34,7 @@ QPixmap lit(const QPixmap& face);
 /// The disabled look of a face: light greys from a palette of grey steps; white stays white.
 QPixmap grey(const QPixmap& face);
 
-/// A texture image (art/textures/<name>.png), used as it is.
-QPixmap texture(const QString& name);
+/// A texture image (art/textures/<name>.png), used as it is; with `part`, only that rectangle of it.
+QPixmap texture(const QString& name, QRect part = {});
 
 }  // namespace pivo::art

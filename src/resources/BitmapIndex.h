@@ -19,24 +19,24 @@ inline constexpr int StoneHeight = 120;
 inline constexpr int LogoWidth = 100;
 inline constexpr int LogoHeight = 75;
 
-/// The main window's list: background sheet and tool-bar faces.
+/// The main window's list: the background styles and the tool-bar faces. Each style is a picture of two
+/// tiles side by side, the window's and the tool bar's; only the style shown is ever made.
 namespace mainwin {
-inline constexpr int Count = 26;
+inline constexpr int Count = 31;
 inline constexpr int Background = 0;
-inline constexpr int BackgroundWidth = 200;
-inline constexpr int BackgroundHeight = 600;
 inline constexpr int BackgroundStyles = 6;
+inline constexpr int BackgroundWidth = 200;
 inline constexpr int BackgroundTile = 100;
-inline constexpr int NewGame = 1, NewGameLit = 2, NewGameGrey = 3;
-inline constexpr int Load = 4, LoadLit = 5, LoadGrey = 6;
-inline constexpr int Tip = 7, TipLit = 8, TipGrey = 9;
-inline constexpr int Stat = 10, StatLit = 11, StatGrey = 12;
-inline constexpr int Select = 13, SelectLit = 14, SelectGrey = 15;
-inline constexpr int UnsolvedUp = 16, UnsolvedUpLit = 17;
-inline constexpr int UnsolvedDown = 18, UnsolvedDownLit = 19;
-inline constexpr int Up = 20, UpLit = 21;
-inline constexpr int Down = 22, DownLit = 23;
-inline constexpr int Category = 24, CategoryLit = 25;
+inline constexpr int NewGame = 6, NewGameLit = 7, NewGameGrey = 8;
+inline constexpr int Load = 9, LoadLit = 10, LoadGrey = 11;
+inline constexpr int Tip = 12, TipLit = 13, TipGrey = 14;
+inline constexpr int Stat = 15, StatLit = 16, StatGrey = 17;
+inline constexpr int Select = 18, SelectLit = 19, SelectGrey = 20;
+inline constexpr int UnsolvedUp = 21, UnsolvedUpLit = 22;
+inline constexpr int UnsolvedDown = 23, UnsolvedDownLit = 24;
+inline constexpr int Up = 25, UpLit = 26;
+inline constexpr int Down = 27, DownLit = 28;
+inline constexpr int Category = 29, CategoryLit = 30;
 }  // namespace mainwin
 
 /// The shared dialog list of the message, language, save and load dialogs.

@@ -32,6 +32,12 @@ public:
         if (!picture) picture = Picture::fixed(size, [name] { return art::texture(QString::fromLatin1(name)); });
         return picture;
     }
+    // One row of a sheet of textures stacked from the top, each `size` high.
+    static PicturePtr textureRow(const char* name, QSize size, int row) {
+        return Picture::fixed(size, [name, size, row] {
+            return art::texture(QString::fromLatin1(name), QRect(QPoint(0, row * size.height()), size));
+        });
+    }
     PicturePtr lit(const PicturePtr& face) { return derived(lit_, face, art::lit); }
     PicturePtr grey(const PicturePtr& face) { return derived(grey_, face, art::grey); }
 
@@ -108,7 +114,10 @@ void putOptionFaces(Drawings& drawings, Pictures& list, int first) {
 BitmapList mainList(Drawings& drawings) {
     namespace m = bmp::mainwin;
     Pictures list = blanks(drawings, m::Count);
-    list[m::Background] = drawings.texture("backgrounds", {m::BackgroundWidth, m::BackgroundHeight});
+    // The styles lie one below the other in one sheet; each is read alone, when it is first shown.
+    for (int style = 0; style < m::BackgroundStyles; ++style)
+        list[m::Background + style] =
+            Drawings::textureRow("backgrounds", {m::BackgroundWidth, m::BackgroundTile}, style);
     putTriple(drawings, list, m::NewGame, drawings.face("newgame"));
     putTriple(drawings, list, m::Load, drawings.face("load"));
     putTriple(drawings, list, m::Tip, drawings.face("tip"));

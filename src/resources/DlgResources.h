@@ -24,7 +24,7 @@ public:
     const BitmapList& btns() const { return btns_; }
     /// Option faces (14).
     const BitmapList& opts() const { return opts_; }
-    /// The main window's list (26): background sheet and tool-bar faces.
+    /// The main window's list (31): the six background styles and the tool-bar faces.
     const BitmapList& mainBitmaps() const { return main_; }
     /// The per-dialog lists of the options (19), statistics (17) and selection (11) dialogs.
     const BitmapList& optionBitmaps() const { return option_; }

@@ -58,8 +58,8 @@ protected:
 
     QString caption() { return game.form().windowTitle(); }
     QColor mainPixel(QPoint at) { return game.form().grab().toImage().pixelColor(at); }
-    static QColor sheetPixel(QPoint at) {
-        return TDlgResources::shared().mainBitmaps().at(bmp::mainwin::Background).toImage().pixelColor(at);
+    static QColor stylePixel(int style, QPoint at) {
+        return TDlgResources::shared().mainBitmaps().at(bmp::mainwin::Background + style).toImage().pixelColor(at);
     }
     // Pixels of the board in the silhouette's grey.
     int greyPixels() {
@@ -107,8 +107,8 @@ TEST_F(DialogCommands, OptionsTakeEffectAtOnce) {
     startWith(2, 5);
     TPatForm* pattern = game.realWindows->patternWindow();
     ASSERT_TRUE(pattern->isVisible());
-    ASSERT_NE(sheetPixel({5, 65}), sheetPixel({5, 565}));
-    EXPECT_EQ(mainPixel({5, 65}), sheetPixel({5, 565}));
+    ASSERT_NE(stylePixel(0, {5, 65}), stylePixel(5, {5, 65}));
+    EXPECT_EQ(mainPixel({5, 65}), stylePixel(5, {5, 65}));
 
     QString hint;
     QString title;
@@ -137,8 +137,8 @@ TEST_F(DialogCommands, OptionsTakeEffectAtOnce) {
     EXPECT_EQ(hint, QStringLiteral("Ich probier ein anderes Tangram."));
     EXPECT_EQ(title, QStringLiteral("Menschen-1"));
     EXPECT_EQ(game.preferences.background, 0);
-    EXPECT_EQ(window, sheetPixel({5, 65}));
-    EXPECT_EQ(toolBar, sheetPixel({160, 3}));
+    EXPECT_EQ(window, stylePixel(0, {5, 65}));
+    EXPECT_EQ(toolBar, stylePixel(0, {160, 3}));
     // Modes 3, 0, 1, 2: the window hides for 0, and only then does the board draw the silhouette.
     EXPECT_EQ(shown, (std::vector<bool>{true, false, true, true}));
     EXPECT_EQ(sizes[0], patternClientSize(3));

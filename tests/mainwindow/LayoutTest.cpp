@@ -29,25 +29,24 @@ TEST(Layout, ResizeChoosesWholeUnitsAndMovesTheRightButtons) {
     EXPECT_EQ(game.screen().pixelColor(game.emptyPixel()), QColor(192, 192, 192));
 }
 
-// Window and tool bar show the tiles of the background style; a stored style beyond the sheet wraps.
+// Window and tool bar show the tiles of the background style; a stored style beyond the six wraps.
 TEST(Layout, BackgroundTilesFollowTheStyle) {
     TestGame game;
     game.store("tongue", "0");
     game.store("back", "9");
     game.start();
-    const QImage sheet = TDlgResources::shared()
+    const QImage style = TDlgResources::shared()
                              .mainBitmaps()
-                             .at(bmp::mainwin::Background)
+                             .at(bmp::mainwin::Background + 3)
                              .toImage()
                              .convertToFormat(QImage::Format_RGB32);
     const QImage shown = game.form().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int row = 3 * 100;
     // Below the tool bar, left of the board frame: the window tile, repeated every 100 pixels.
     for (QPoint p : {QPoint(10, 110), QPoint(30, 250), QPoint(60, 420)})
-        EXPECT_EQ(shown.pixel(p), sheet.pixel(p.x() % 100, row + p.y() % 100)) << p.x() << "," << p.y();
+        EXPECT_EQ(shown.pixel(p), style.pixel(p.x() % 100, p.y() % 100)) << p.x() << "," << p.y();
     // In the tool bar between the buttons: the tool-bar tile, its top 60 rows.
     for (QPoint p : {QPoint(440, 3), QPoint(650, 30), QPoint(480, 57)})
-        EXPECT_EQ(shown.pixel(p), sheet.pixel(100 + p.x() % 100, row + p.y())) << p.x() << "," << p.y();
+        EXPECT_EQ(shown.pixel(p), style.pixel(100 + p.x() % 100, p.y())) << p.x() << "," << p.y();
 }
 
 }  // namespace

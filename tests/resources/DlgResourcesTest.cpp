@@ -48,7 +48,7 @@ const QSize Arrow(50, 25);
 // Every list keeps the length its users address it by.
 TEST(DlgResources, ListsHaveTheirLengths) {
     const TDlgResources& r = TDlgResources::shared();
-    EXPECT_EQ(r.mainBitmaps().size(), 26u);
+    EXPECT_EQ(r.mainBitmaps().size(), 31u);
     EXPECT_EQ(r.dlgs().size(), 28u);
     EXPECT_EQ(r.btns().size(), 9u);
     EXPECT_EQ(r.opts().size(), 14u);
@@ -63,12 +63,13 @@ TEST(DlgResources, ListsHaveTheirLengths) {
         }
 }
 
-// The main window's sheet holds six styles of a window tile and a tool-bar tile; its faces are 50 x 50,
+// The main window's six styles are each a window tile beside a tool-bar tile; its faces are 50 x 50,
 // its four arrows 50 x 25.
 TEST(DlgResources, MainListSizes) {
     namespace m = bmp::mainwin;
     const BitmapList& list = TDlgResources::shared().mainBitmaps();
-    EXPECT_EQ(sizeOf(list, m::Background), QSize(200, 600));
+    for (int style = 0; style < m::BackgroundStyles; ++style)
+        EXPECT_EQ(sizeOf(list, m::Background + style), QSize(200, 100));
     expectFaces(list, {m::NewGame, m::NewGameLit, m::NewGameGrey, m::Load, m::LoadLit, m::LoadGrey, m::Tip, m::TipLit,
                        m::TipGrey, m::Stat, m::StatLit, m::StatGrey, m::Select, m::SelectLit, m::SelectGrey,
                        m::Category, m::CategoryLit},
@@ -80,11 +81,13 @@ TEST(DlgResources, MainListSizes) {
 
 // The six background styles differ from each other, and each tool-bar tile from its window tile.
 TEST(DlgResources, BackgroundStylesDiffer) {
-    const QImage sheet = TDlgResources::shared().mainBitmaps().at(bmp::mainwin::Background).toImage();
+    const auto style = [](int n) {
+        return TDlgResources::shared().mainBitmaps().at(bmp::mainwin::Background + n).toImage();
+    };
     for (int a = 0; a < 6; ++a) {
-        EXPECT_NE(sheet.copy(0, a * 100, 100, 100), sheet.copy(100, a * 100, 100, 100)) << "style " << a;
+        EXPECT_NE(style(a).copy(0, 0, 100, 100), style(a).copy(100, 0, 100, 100)) << "style " << a;
         for (int b = a + 1; b < 6; ++b)
-            EXPECT_NE(sheet.copy(0, a * 100, 100, 100), sheet.copy(0, b * 100, 100, 100)) << a << " and " << b;
+            EXPECT_NE(style(a).copy(0, 0, 100, 100), style(b).copy(0, 0, 100, 100)) << a << " and " << b;
     }
 }
 

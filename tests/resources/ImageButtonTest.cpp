@@ -21,21 +21,21 @@ const BitmapList& mainList() { return TDlgResources::shared().mainBitmaps(); }
 // A button shows its normal face, the hover face under the mouse, the pressed face while held and
 // the disabled face when disabled, which wins over the others.
 TEST(ImageButton, FaceFollowsState) {
-    ImageButton button(mainList(), {1, 2, 3, 9});
+    ImageButton button(mainList(), {6, 7, 8, 14});
     EXPECT_EQ(button.size(), QSize(50, 50));
-    EXPECT_EQ(button.currentFace(), 1);
+    EXPECT_EQ(button.currentFace(), 6);
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(&button, &enter);
-    EXPECT_EQ(button.currentFace(), 2);
+    EXPECT_EQ(button.currentFace(), 7);
     button.setDown(true);
-    EXPECT_EQ(button.currentFace(), 3);
+    EXPECT_EQ(button.currentFace(), 8);
     button.setDown(false);
     button.setEnabled(false);
-    EXPECT_EQ(button.currentFace(), 9);
+    EXPECT_EQ(button.currentFace(), 14);
     button.setEnabled(true);
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&button, &leave);
-    EXPECT_EQ(button.currentFace(), 1);
+    EXPECT_EQ(button.currentFace(), 6);
 }
 
 // A window closed by a click on its button never tells the button the pointer left: at the next show
