@@ -18,10 +18,11 @@ QColor fillColour(TanFill fill) {
     return colours::Black;
 }
 
-// Pixels a 1-pixel pen touches around a polygon: its bounding box, far edges included.
-QRect touchedRect(const QPolygon& polygon) { return polygon.boundingRect().adjusted(0, 0, 1, 1); }
-
 }  // namespace
+
+// A pen of one device pixel lies on the far side of an edge at one pixel ratio and on the near side at
+// another: a board pixel of margin all round holds it at every ratio.
+QRect penArea(const QPolygon& polygon) { return polygon.boundingRect().adjusted(-1, -1, 1, 1); }
 
 QPolygon tanPolygonAt(int tan, TanPlacement at, int unit) {
     std::array<Point, 4> points{};
@@ -44,13 +45,13 @@ void BoardBox::resizeEvent(QResizeEvent*) { repaintBoard(); }
 
 QRect BoardBox::lyingRect(int tan) const {
     if (tan == board_.liftedTan()) return {};
-    return touchedRect(tanPolygonAt(tan, board_.tans()[tan - 1], board_.unitSize()));
+    return penArea(tanPolygonAt(tan, board_.tans()[tan - 1], board_.unitSize()));
 }
 
 QRect BoardBox::outlineRect() const {
     const int lifted = board_.liftedTan();
     if (lifted == 0) return {};
-    return touchedRect(tanPolygonAt(lifted, board_.tans()[lifted - 1], board_.unitSize()));
+    return penArea(tanPolygonAt(lifted, board_.tans()[lifted - 1], board_.unitSize()));
 }
 
 void BoardBox::repaintBoard() {
@@ -87,7 +88,7 @@ void BoardBox::paintEvent(QPaintEvent* event) {
     const int unit = board_.unitSize();
     // Polygons outside the area are passed over: a drag step repaints two small rectangles.
     const auto draw = [&](const QPolygon& polygon) {
-        if (touchedRect(polygon).intersects(area)) painter.drawPolygon(polygon);
+        if (penArea(polygon).intersects(area)) painter.drawPolygon(polygon);
     };
     if (silhouetteShown_ && board_.pattern()) {
         painter.setPen(colours::Grey);

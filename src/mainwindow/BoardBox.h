@@ -58,4 +58,8 @@ private:
 /// The polygon of a tan on the board at `unit` pixels per board unit.
 QPolygon tanPolygonAt(int tan, TanPlacement at, int unit);
 
+/// The pixels a 1-pixel pen may touch when it draws the polygon's edges, at any device pixel ratio: what
+/// a repaint must cover so that no edge of the outline is left behind.
+QRect penArea(const QPolygon& polygon);
+
 }  // namespace pivo

@@ -4,6 +4,9 @@
 #include "resources/DlgResources.h"
 #include "resources/ImageButton.h"
 
+#include <QPainter>
+#include <QtMath>
+
 #include <gtest/gtest.h>
 
 namespace pivo::testing {
@@ -170,6 +173,36 @@ TEST_F(Play, TheBoardAlwaysShowsTheModel) {
     for (int tip = 2; tip <= 7; ++tip) game.form().button(ToolButton::Tip)->click();
     ASSERT_EQ(game.board().playState(), PlayState::GivenUp);
     EXPECT_EQ(game.screen(), afresh()) << "given up";
+}
+
+// A repaint covers every pixel the outline's pen touched, also on screens that draw more than one pixel
+// per board pixel: what it misses stays behind as a trail when the lifted tan moves.
+TEST(BoardPen, AreaHoldsEveryPixelOfTheOutlineAtAnyPixelRatio) {
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        for (int tan = 1; tan <= TanCount; ++tan) {
+            for (const std::uint8_t orientation : {0, 3, 8, 13, 21}) {
+                QPolygon outline = tanPolygonAt(tan, TanPlacement{60, 40, orientation}, 6);
+                outline << outline.first();
+                const QRect area = penArea(outline);
+                QImage image(QSize(800, 560) * ratio, QImage::Format_ARGB32_Premultiplied);
+                image.setDevicePixelRatio(ratio);
+                image.fill(Qt::transparent);
+                QPainter painter(&image);
+                painter.setPen(QColor(Qt::yellow));
+                painter.drawPolyline(outline);
+                painter.end();
+                const QRect covered(QPoint(qFloor(area.left() * ratio), qFloor(area.top() * ratio)),
+                                    QPoint(qCeil((area.right() + 1) * ratio) - 1, qCeil((area.bottom() + 1) * ratio) - 1));
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        if (qAlpha(image.pixel(x, y)) == 0) continue;
+                        ASSERT_TRUE(covered.contains(x, y)) << "ratio " << ratio << ", tan " << tan << ", orientation "
+                                                            << int{orientation} << ": pixel " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
 }
 
 // With a pattern window the board shows no silhouette, only the tans on silver.
