@@ -40,11 +40,17 @@ if [ "$(id -u)" -eq 0 ]; then
     player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 
-display=:$((200 + RANDOM % 700))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp > /dev/null 2>&1 &
+# Xvfb picks a free display itself and names it once it accepts clients, however loaded the machine is.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 600); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || fail "Xvfb ended before it named its display"
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb named no display within 60 s"
+display=:$(head -n 1 "$work/display")
 export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done
 
 env -i PATH=/usr/bin:/bin DISPLAY="$display" HOME="$home" XDG_CONFIG_HOME="$work/config" \
     XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "${player[@]}" "$tree/bin/pivolet" > "$work/game.log" 2>&1 &
