@@ -90,10 +90,9 @@ TEST(SoundClips, PlayingWithoutAudioDeviceReturnsAtOnce) {
 // The game's clip module, beside the executable, opens and hands out a deck of the six clips.
 TEST(SoundClips, ModuleOpensBesideTheExecutable) {
     const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/";
-    std::unique_ptr<ClipDeck> deck = openClipModule(folder + ClipModuleName);
-    ASSERT_NE(deck, nullptr);
-    deck->start(0);
-    deck->silence(0);
+    // Only opened: playing would start Qt's sample loader on a thread of its own, which the test's end
+    // could cut short (the clips themselves are played by the tests above).
+    EXPECT_NE(openClipModule(folder + ClipModuleName), nullptr);
     EXPECT_EQ(openClipModule(folder + "missing-clips.so"), nullptr);
 }
 
