@@ -10,7 +10,7 @@ packages=(
   libx11-dev libxdamage-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation
-  xvfb xdotool desktop-file-utils appstream dpkg-dev
+  xvfb xdotool x11-apps desktop-file-utils appstream dpkg-dev
 )
 packages+=("$@")
 

@@ -74,7 +74,7 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 settled() {
     local last= now
     for _ in $(seq 150); do
-        now=$(import -window "$1" png:- 2>/dev/null | md5sum)
+        now=$(xwd -silent -id "$1" | md5sum)
         [ "$now" = "$last" ] && { sleep 0.3; return; }
         last=$now
         sleep 0.2
